@@ -1,0 +1,2 @@
+// Module-level items of the framework that belong to no one subsystem.
+#include "framework/framework.h"
