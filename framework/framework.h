@@ -23,6 +23,30 @@ using PROCEDURE = void (*)();
 // ============================================================== window: status bar
 
 // ============================================================== window: mouse-driven view
+// SETGLMOUSEMOVE multiplies the current matrix by the view that the window procedure
+// gathered from drags: a translation by -DEPTH along one axis, then a turn by XROT and a
+// turn by YROT. The mode picks the axes:
+//   GL_M0: (0, 0, -DEPTH), XROT about x,  YROT about y
+//   GL_MX: (0, -DEPTH, 0), XROT about x,  YROT about z
+//   GL_MY: (-DEPTH, 0, 0), XROT about -z, YROT about y
+//   GL_MZ: (0, 0, -DEPTH), XROT about y,  YROT about x
+// Any other mode applies nothing. Every call stores SPEED as MSPEED, the multiplier of
+// every mouse increment, so drags change nothing until the first call.
+constexpr std::int32_t GL_M0 = 0;
+constexpr std::int32_t GL_MX = 1;
+constexpr std::int32_t GL_MY = 2;
+constexpr std::int32_t GL_MZ = 3;
+
+struct MOUSEVIEWOFFSET {
+  float X;
+  float Y;
+  float Z;
+};
+
+extern MOUSEVIEWOFFSET MY;   // the translation the last applied call made (for the host program)
+extern std::int32_t MSPEED;  // mouse increment multiplier, 0 until the first call
+
+void SETGLMOUSEMOVE(std::int32_t XYZ, std::int32_t SPEED);
 
 // ============================================================== button: image button
 
@@ -36,6 +60,50 @@ using PROCEDURE = void (*)();
 
 // ============================================================== geometry: vectors and random
 
+// Three float64 read with the indexes 1, 2, 3 for x, y, z (the result slot of FINDNORMAL).
+struct FNORMALVECTOR {
+  double ELEMENT[3];
+  double& operator[](int index) { return ELEMENT[index - 1]; }
+  const double& operator[](int index) const { return ELEMENT[index - 1]; }
+};
+
+// The unit face normal of the last FINDNORMAL call; (0, 0, 0) at start.
+extern FNORMALVECTOR FNORMAL;
+
+// Unit normal of the face V1, V2, V3 (front face counter-clockwise), left in FNORMAL.
+// Collinear or coincident points give (0, 0, 0).
+void FINDNORMAL(double V1X, double V1Y, double V1Z, double V2X, double V2Y, double V2Z,
+                double V3X, double V3Y, double V3Z);
+
+// Seed of the process-wide MT19937 generator. The first draw after it changes reseeds the
+// generator from it and then stores its bitwise NOT here; it starts at 0, so every run draws
+// the same sequence.
+extern std::int32_t RANDSEED;
+
+// One tempered 32-bit word of the process-wide sequence.
+std::uint32_t RANDOMWORD();
+// One word scaled to [0, 1): word / 2^32 (exact in float64).
+double RANDOMREAL();
+// One word scaled to [0, L): floor(word * L / 2^32); a negative L is first raised by 1.
+// Always consumes exactly one word.
+std::int32_t RANDOMINT(std::int32_t L);
+// One real draw u, returned as (u / 0.9) * RANGE rounded to float32.
+float RANDOMF(float RANGE);
+
 // ============================================================== geometry: primitives
+
+// Two vertices (each with its texture coordinate when TEXTURE is true) inside the caller's
+// glBegin/glEnd; the caller sets the normal.
+void LINEFREE(float TX1, float TY1, float TX2, float TY2, float X1, float Y1, float Z1, float X2,
+              float Y2, float Z2, bool TEXTURE);
+// Lit, textured sphere of radius R about (SX, SY, SZ): N segments around, N / 2 bands.
+// Fewer than 4 segments or a zero radius draw one point at the centre.
+void SFERA(float SX, float SY, float SZ, float R, std::int32_t N);
+// Side of a truncated cone along +Z as one quad strip with alternating wide and narrow
+// facets: radius ROUT at height Z, RIN at Z + H, about the axis point (X, Y).
+void CONOTRONCO(float X, float Y, float Z, std::int32_t NUMPOINTS, float RIN, float ROUT, float H);
+// NUMPOINTS copies of list OBJNAME turned evenly about the Z axis through (X, Y, Z), each
+// pushed out by R along its turned X axis. Leaves face culling enabled.
+void PUTCIRCLEOBJ(GLuint OBJNAME, float X, float Y, float Z, std::int32_t NUMPOINTS, float R);
 
 // ============================================================== geometry: trees
