@@ -21,6 +21,29 @@ using PROCEDURE = void (*)();
 // ============================================================== window: message pump
 
 // ============================================================== window: status bar
+// The optional status bar: a status window along the bottom of the GL window, made by
+// CREATEOGLWINDOW when SHOWSTATUSBAR is set (HSTATUS keeps its handle). It shows
+// "Percorso file" and is divided into MAXSTATUSITEM parts whose right edges, in the status
+// window's own coordinates, the host program puts in STATUSITEM (-1 = up to the right
+// border). Entry I (1..20) of each table is element I - 1 here.
+constexpr std::int32_t STATUSITEMCOUNT = 20;
+constexpr UINT STATUSBARID = 0x7712;  // control identifier of the status window
+
+extern std::int32_t STATUSITEM[STATUSITEMCOUNT];
+// Number of parts, 0..20; a value outside that range is clamped into it when the bar is
+// made, so no table is ever read or written past its end.
+extern std::int32_t MAXSTATUSITEM;
+// The copy of the first MAXSTATUSITEM entries of STATUSITEM handed to the status window.
+extern std::int32_t EDGES[STATUSITEMCOUNT];
+// The status text: "Percorso file" followed by NULs (260 characters and the final NUL).
+extern char FILENAME[261];
+// The status window last created, 0 when creation failed.
+extern HWND AWND;
+
+// Creates the status window as a child of PARENT, sets its parts and returns it (0 on
+// failure). Called by CREATEOGLWINDOW only.
+HWND CREATESTATUSBAR(HWND PARENT);
+
 
 // ============================================================== window: mouse-driven view
 // SETGLMOUSEMOVE multiplies the current matrix by the view that the window procedure
@@ -49,6 +72,29 @@ extern std::int32_t MSPEED;  // mouse increment multiplier, 0 until the first ca
 void SETGLMOUSEMOVE(std::int32_t XYZ, std::int32_t SPEED);
 
 // ============================================================== button: image button
+// The "IMAGEBUTTON" window class: a push button drawn from three bitmaps (normal, hover,
+// pressed) named BMPTYPE + "N", "H" or "P" + ".BMP", shaped by the normal image's
+// non-magenta pixels. A press released over the button posts WM_COMMAND to its parent with
+// WPARAM = the control identifier and LPARAM = 0. All state of a button is in its window
+// properties, so any number of buttons can exist.
+inline constexpr const char* SZHOVERCLASS = "IMAGEBUTTON";
+inline constexpr const char* NORMALBMP = "NORMALBITMAP";
+inline constexpr const char* HOVERBMP = "HOVERBITMAP";
+inline constexpr const char* PRESSBMP = "PRESSBITMAP";
+inline constexpr const char* HOVERMODE = "HOVERMODEBYTE";
+inline constexpr const char* BUTTONRGN = "HOVERBUTTONREGION";
+
+// Button modes, the value of the HOVERMODE property.
+constexpr HANDLE HOVERMODE_NORMAL = 1;
+constexpr HANDLE HOVERMODE_HOVER = 2;
+constexpr HANDLE HOVERMODE_PRESSED = 3;
+
+// Common beginning (folder and/or base name) of the buttons' image files; empty at start.
+extern std::string BMPTYPE;
+
+// Window procedure of the "IMAGEBUTTON" class.
+LRESULT HOVERBUTTONHANDLER(HWND WND, UINT IMSG, WPARAM wParam, LPARAM lParam);
+
 
 // ============================================================== render: GL start-up and 2D mode
 
