@@ -17,8 +17,153 @@
 using PROCEDURE = void (*)();
 
 // ============================================================== window: set-up and teardown
+// The one GL window of the process, its device context and GL context, and everything from
+// the host program's first call until the context is current, plus the matching teardown.
+// Calling order: OGLWINDOWSETTING, then optionally SHOWMENUBAR with CREATEMENUBAR,
+// SHOWSTATUSBAR and PIXEL_FORMAT_FLAGS, then CREATEOGLWINDOW once, the GL start-up, the
+// frame loop, and DELETEOGLWINDOW last.
+
+// Cursor choices for OGLWINDOWSETTING (TYPECURSOR). FILECURSOR loads CURFILE; NOCURSOR is
+// the slashed circle, not a hidden cursor.
+constexpr std::int32_t ARROW = 1;
+constexpr std::int32_t IBEAM = 2;
+constexpr std::int32_t WAIT = 3;
+constexpr std::int32_t CROSS = 4;
+constexpr std::int32_t UPARROW = 5;
+constexpr std::int32_t SIZE = 6;
+constexpr std::int32_t FILECURSOR = 7;
+constexpr std::int32_t SIZENWSE = 8;
+constexpr std::int32_t SIZENESW = 9;
+constexpr std::int32_t SIZEWE = 10;
+constexpr std::int32_t SIZENS = 11;
+constexpr std::int32_t SIZEALL = 12;
+constexpr std::int32_t NOCURSOR = 13;
+constexpr std::int32_t HAND = 14;
+constexpr std::int32_t APPSTARTING = 15;
+constexpr std::int32_t HELP = 16;
+
+// Icon choices for OGLWINDOWSETTING (TYPEICON): the system's application icon, or ICOFILE
+// loaded with the cursor-file loader.
+constexpr std::int32_t GENERIC = 1;
+constexpr std::int32_t FILEICON = 2;
+
+inline constexpr const char* GLWINDOWCLASS = "GLWindow";
+
+// Window styles: windowed has a caption; full screen only a thin border. Neither can be
+// resized by the user.
+constexpr DWORD GLWINDOWSTYLE = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN |
+                                WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;  // 0x96CA0000
+constexpr DWORD GLFULLSCREENSTYLE = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS |
+                                    WS_CLIPCHILDREN | WS_BORDER | WS_SYSMENU;  // 0x96880000
+
+// The fatal start-up messages, shown by THROWERROR in a box captioned "Error". The accented
+// letter of the last one is the Windows-1252 byte 0xE8.
+inline constexpr const char* REGISTERERRORTEXT = "Errore di registro per la rispettiva applicazione!";
+inline constexpr const char* CREATEERRORTEXT =
+    "Impossibile creare la finestra per la rispettiva applicazione!";
+inline constexpr const char* INITERRORTEXT = "la rispettiva applicazione non \xE8 stata inizilizata!";
+
+extern HWND HWINDOW;    // the GL window, set by CREATEOGLWINDOW and never cleared
+extern HDC DCWINDOW;    // its device context: pixel format, context and every buffer swap
+extern HGLRC RCWINDOW;  // the GL rendering context
+// Window size: the requested outer size when windowed (not the client size), the primary
+// screen's size in full screen. Read by the viewport set-up and the free-look code.
+extern std::int32_t WIDTH;
+extern std::int32_t HEIGHT;
+// Requested bits per pixel, also used for the alpha, accumulation, depth, stencil and
+// auxiliary-buffer requests (kept to 0..255 in the request).
+extern std::int32_t BITS;
+extern bool FULLSCREEN;
+// True from the window's creation message to its destroy message; the host program's frame
+// loop runs while it is true.
+extern bool ACTIVE;
+// Extra pixel-format flags OR-ed into the fixed ones; bit 31 must stay clear.
+extern std::int32_t PIXEL_FORMAT_FLAGS;
+extern std::int32_t SETTYPECURSOR;  // cursor choice, ARROW..HELP
+extern const char* CURSORFILE;      // cursor file for FILECURSOR (kept, not copied)
+extern std::int32_t SETTYPEICON;    // icon choice, GENERIC or FILEICON
+extern const char* ICONFILE;        // icon file for FILEICON (kept, not copied)
+// When set, CREATEOGLWINDOW calls CREATEMENUBAR and the window procedure serves the
+// context-menu and command hooks. Hooks left null are never called.
+extern bool SHOWMENUBAR;
+extern PROCEDURE CREATEMENUBAR;
+extern PROCEDURE CREATEMOUSEMENU;
+extern WNDPROC GETINPUTCOMMAND;
+extern bool SHOWSTATUSBAR;  // when set, CREATEOGLWINDOW creates the status bar
+extern HWND HSTATUS;        // the status bar, 0 when there is none
+extern DWORD START;         // tick count taken by OGLWINDOWSETTING in free-look mode
+extern bool FOGONOFF;       // set by OGLWINDOWSETTING; nothing reads it
+extern GLuint OBJNULL;      // an empty display list reserved by OGLWINDOWSETTING, 0 if none
+extern WNDCLASSEXA WINDOWCLASSEX;  // class record of "IMAGEBUTTON", filled at registration
+
+// Keeps the cursor and icon choices (the two strings by pointer: they must outlive
+// CREATEOGLWINDOW). In free-look mode it also takes START and puts the pointer at the
+// holding point. Reserves OBJNULL only when a GL context is already current.
+void OGLWINDOWSETTING(std::int32_t TYPECURSOR, const char* CURFILE, std::int32_t TYPEICON,
+                      const char* ICOFILE);
+// Registers the classes, creates and shows the window, runs the menu-bar and status-bar
+// steps, and makes a GL context current on it. Any failure shows its message and ends the
+// program with exit code 0, so it returns true only.
+bool CREATEOGLWINDOW(const char* APPNAME, std::int32_t APPWIDTH, std::int32_t APPHEIGHT,
+                     std::int32_t APPBITS, bool APPFULLSCREEN);
+// Detaches and deletes the context, releases the device context, destroys the window. Safe
+// when the window is already gone; the globals keep their values.
+void DELETEOGLWINDOW();
+// Shows PCERRORMESSAGE in a box captioned "Error", then ends the program with exit code 0.
+[[noreturn]] void THROWERROR(const char* PCERRORMESSAGE);
+
+// The steps of CREATEOGLWINDOW. WINDOWREGISTER registers "GLWindow" (its result) and, if
+// not known yet, "IMAGEBUTTON"; WINDOWCREATE makes and shows the window (0 on failure);
+// WINDOWINIT gets the device context, sets the pixel format and makes a new context current.
+bool WINDOWREGISTER();
+HWND WINDOWCREATE(const char* PCAPPLICATIONNAME);
+bool WINDOWINIT(HWND HPARENT);
+// The class cursor and icon for a choice (0 for a choice outside the tables or a file that
+// cannot be read).
+HCURSOR CURSORFORCHOICE(std::int32_t CHOICE, const char* FILE);
+HICON ICONFORCHOICE(std::int32_t CHOICE, const char* FILE);
+// The pixel-format request built from BITS and PIXEL_FORMAT_FLAGS.
+PIXELFORMATDESCRIPTOR PIXELFORMATREQUEST();
 
 // ============================================================== window: message pump
+// SETGLMSG handles at most one queued message per call and never waits; GLWNDPROC, the
+// window procedure of "GLWindow", keeps ACTIVE, the key table and the mouse-driven view
+// state; SETGLKEY asks whether a key is down.
+
+constexpr std::int32_t MAXKEY = 500;  // SETKEY has slots 0..MAXKEY
+
+extern MSG MSG_;  // the message last fetched by SETGLMSG
+// One slot per virtual-key code: nonzero (-1) from the key's key-down to its key-up.
+// Key messages with codes above MAXKEY write no slot.
+extern std::int32_t SETKEY[MAXKEY + 1];
+extern bool LEFTMOUSEDOWN;
+extern bool RIGHTMOUSEDOWN;
+extern bool LEFTMOUSEDOWN2;   // same as LEFTMOUSEDOWN, for the host program
+extern bool RIGHTMOUSEDOWN2;  // same as RIGHTMOUSEDOWN, for the host program
+// Free look: the pointer is held at (WIDTH / 2, HEIGHT / 2) on the screen and its motion
+// turns the view. Only the host program sets it; any key release clears it.
+extern bool MOUSEFREE;
+extern float XROT;   // view angle fed by vertical left drags (degrees)
+extern float YROT;   // view angle fed by horizontal left drags (degrees)
+extern float DEPTH;  // viewing distance, fed by vertical right drags
+extern float XROT2;  // second set, changed exactly like XROT, YROT, DEPTH (for the host)
+extern float YROT2;
+extern float DEPTH2;
+extern std::int32_t XCOORD;  // where the next left-drag step is measured from
+extern std::int32_t YCOORD;
+extern std::int32_t ZCOORD;  // client y the next right-drag step is measured from
+extern std::int32_t SETMX;   // where the left button last went down, 0 after release
+extern std::int32_t SETMY;
+extern std::int32_t SETOMX;  // position of the last mouse-move message
+extern std::int32_t SETOMY;
+extern POINT MPOS;           // pointer's screen position read in free look
+// MSPEED, the multiplier of every mouse increment, is declared with the mouse-driven view.
+
+// Handles one queued message, if there is one: fetch, translate, dispatch.
+void SETGLMSG();
+LRESULT GLWNDPROC(HWND WINDOW, UINT AMESSAGE, WPARAM AWPARAM, LPARAM ALPARAM);
+// True when the SETKEY slot of the character's code (0..255) is set; "1" reads slot 49.
+bool SETGLKEY(char KEY);
 
 // ============================================================== window: status bar
 // The optional status bar: a status window along the bottom of the GL window, made by
