@@ -431,6 +431,10 @@ constexpr UINT DIB_PAL_COLORS = 1;
 
 constexpr DWORD SRCCOPY = 0x00CC0020;
 
+// Object kinds for GetCurrentObject
+constexpr UINT OBJ_PAL = 5;
+constexpr UINT OBJ_BITMAP = 7;
+
 constexpr int RGN_AND = 1;
 constexpr int RGN_OR = 2;
 constexpr int RGN_XOR = 3;
@@ -533,6 +537,8 @@ BOOL DeleteDC(HDC dc);
 HGDIOBJ SelectObject(HDC dc, HGDIOBJ object);
 BOOL DeleteObject(HGDIOBJ object);
 int GetObjectA(HGDIOBJ object, int size, LPVOID out);
+// The bitmap (OBJ_BITMAP) or palette (OBJ_PAL) selected into a device context, 0 if none.
+HGDIOBJ GetCurrentObject(HDC dc, UINT type);
 BOOL BitBlt(HDC dst, int x, int y, int width, int height, HDC src, int srcX, int srcY, DWORD rop);
 HANDLE LoadImageA(HINSTANCE instance, LPCSTR name, UINT type, int width, int height, UINT flags);
 HBITMAP CreateDIBSection(HDC dc, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section, DWORD offset);
