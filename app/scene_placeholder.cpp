@@ -1,1 +1,0 @@
-// Replaced by the demo's scene code.
