@@ -242,8 +242,47 @@ LRESULT HOVERBUTTONHANDLER(HWND WND, UINT IMSG, WPARAM wParam, LPARAM lParam);
 
 
 // ============================================================== render: GL start-up and 2D mode
+// Both read the creation size WIDTH and HEIGHT of the window (a size below 1 counts as 1).
+
+// 3D view: viewport over WIDTH x HEIGHT, 45-degree perspective from 0.1 to DEPTH, identity
+// model-view, clear colour (R, G, B, A) and clear depth DEPTH, depth test LEQUAL, current
+// colour (1, 1, 1, 0.5), blend factors SRC_ALPHA/ONE, local viewer, NICEST hints, automatic
+// normals and normalisation.
+void OPENGL_INIT(double DEPTH, double A, double R, double G, double B);
+
+// 2D overlay view: orthographic box 4 units wide, -2..2 deep, its height following the
+// window's proportions; sets OFFX and OFFY. OPENGL_INIT switches back to 3D.
+void OPENGL_I2D(double A, double R, double G, double B);
+
+// 2D drawing offsets (HEIGHT div WIDTH) - 2.05 and (HEIGHT div WIDTH) - 1.45, set by OPENGL_I2D.
+extern float OFFX;
+extern float OFFY;
 
 // ============================================================== render: lights and render modes
+// Each only issues GL state and drawing calls, so each may be recorded into a display list;
+// LIGHTPOSITION is written when the operation is called, list or not.
+
+// Light colours handed to GL by SETGLLIGHT, read afresh at every call (red, green, blue, alpha).
+extern GLfloat AMBIENTLIGHT[4];   // (0.5, 0.5, 0.5, 1)
+extern GLfloat DIFFUSELIGHT[4];   // (1, 1, 1, 1)
+extern GLfloat SPECULARLIGHT[4];  // (1, 1, 1, 1)
+// The last light position handed to GL (x, y, z, w); shared by all lights.
+extern GLfloat LIGHTPOSITION[4];
+
+// Two-sided lighting on / off.
+void TWOSIDEON();
+void TWOSIDEOFF();
+// Back faces culled, counter-clockwise polygons in front.
+void SETGLREFRACTIVE();
+// Alpha-tested sprites: fragments with alpha 0.4 or less are discarded.
+void SETGLSPRITE();
+// Alpha test off, and always blending off and depth writes on.
+void SETGLSPRITEOFF();
+// Places light NLIGHT at (LX, LY, LZ, LVAL) in the current coordinates and draws one point of
+// size SIZE there (a SIZE of 0 or less keeps the point size in force). Switches nothing on.
+void PUTGLPOINTLIGHT(GLenum NLIGHT, float SIZE, float LX, float LY, float LZ, float LVAL);
+// Lighting and light NLIGHT on, with the three light colours and the position (L0..L3).
+void SETGLLIGHT(GLenum NLIGHT, float L0, float L1, float L2, float L3);
 
 // ============================================================== texture: BMP textures
 
