@@ -434,6 +434,7 @@ constexpr DWORD SRCCOPY = 0x00CC0020;
 // Object kinds for GetCurrentObject
 constexpr UINT OBJ_PAL = 5;
 constexpr UINT OBJ_BITMAP = 7;
+constexpr UINT GDI_ERROR = 0xFFFFFFFF;
 
 constexpr int RGN_AND = 1;
 constexpr int RGN_OR = 2;
