@@ -1,6 +1,9 @@
 #include "tools/button_faces/button_faces.h"
 
 #include <cstdlib>
+#include <vector>
+
+#include "tools/image_writer/image_writer.h"
 
 namespace buttonfaces {
 
@@ -22,14 +25,21 @@ std::uint32_t bodyColour(Shape shape, char letter) {
 bool writeFaces(const std::string& prefix, Shape shape, int size) {
   for (char letter : {'N', 'H', 'P'}) {
     const std::uint32_t body = bodyColour(shape, letter);
-    auto colourAt = [&](int x, int y) -> std::uint32_t {
-      if (!inside(shape, size, x, y)) return kMagenta;
-      // A small white square in the middle marks the face's centre.
-      const int m = size / 8;
-      const bool mark = std::abs(2 * x + 1 - size) <= m && std::abs(2 * y + 1 - size) <= m;
-      return mark ? 0xFFFFFF : body;
-    };
-    if (!writeBmp24(prefix + letter + ".BMP", size, size, colourAt)) return false;
+    std::vector<std::uint8_t> rgb;
+    rgb.reserve(static_cast<std::size_t>(size) * size * 3);
+    for (int y = 0; y < size; ++y) {
+      for (int x = 0; x < size; ++x) {
+        // A small white square in the middle marks the face's centre.
+        const int m = size / 8;
+        const bool mark = std::abs(2 * x + 1 - size) <= m && std::abs(2 * y + 1 - size) <= m;
+        const std::uint32_t c = !inside(shape, size, x, y) ? kMagenta : mark ? 0xFFFFFF : body;
+        rgb.push_back(static_cast<std::uint8_t>(c >> 16));
+        rgb.push_back(static_cast<std::uint8_t>(c >> 8));
+        rgb.push_back(static_cast<std::uint8_t>(c));
+      }
+    }
+    const image_writer::Bytes file = image_writer::encodeBmp(size, size, 3, rgb.data());
+    if (file.empty() || !image_writer::writeFile(prefix + letter + ".BMP", file)) return false;
   }
   return true;
 }

@@ -23,10 +23,4 @@ std::uint32_t bodyColour(Shape shape, char letter);
 // False if a file cannot be written.
 bool writeFaces(const std::string& prefix, Shape shape, int size);
 
-// Writes one 24-bit BMP whose pixel (x, y), y from the top, is colourAt(x, y) (0xRRGGBB).
-template <class ColourAt>
-bool writeBmp24(const std::string& path, int width, int height, ColourAt colourAt);
-
 }  // namespace buttonfaces
-
-#include "tools/button_faces/bmp_writer.inl"
