@@ -337,3 +337,27 @@ void CONOTRONCO(float X, float Y, float Z, std::int32_t NUMPOINTS, float RIN, fl
 void PUTCIRCLEOBJ(GLuint OBJNAME, float X, float Y, float Z, std::int32_t NUMPOINTS, float R);
 
 // ============================================================== geometry: trees
+// The tree generators compile display lists and hand back the one to draw; the lists it calls
+// stay alive for the whole run. Each needs a current GL context and must be called outside
+// any glNewList ... glEndList pair.
+
+// A trunk of height H and base radius R along +Z with four fixed levels of NUMPICE branches
+// per fork, each leaning ANG degrees from its parent and ending in a short point; levels 1
+// and 2 are H2 long, level 3 H2/1.5 and level 4 H2/2. Running the list needs 16 free levels
+// of the model-view stack and leaves face culling enabled.
+void TREE(GLuint& TREE, float ANG, std::int32_t NUMPOINTS, std::int32_t NUMPICE, float R, float H,
+          float H2);
+// The leaf cards (8 * SIZE square, lit on both sides) of the TREE built with the same ANG,
+// NUMPICE, H and H2: one on each of its level-3 and level-4 branches. The lists bind no
+// texture. Running the list needs 16 free levels of the model-view stack, leaves two-sided
+// lighting off and face culling enabled.
+void TREELEAF(GLuint& LEAF, float ANG, std::int32_t NUMPICE, float SIZE, float H, float H2);
+// A random 3D fractal tree of NUMLEVEL fork levels (3 turned and tilted copies at scale 0.7
+// per fork) with a cluster of 8 leaves on every branch end; QUALITY is the number of segments
+// around a branch. MDLLEAF draws one leaf, MATLEAF and MATTREE select the leaf and tree
+// materials; each runs once per call, recorded into the lists (a null one is skipped). The
+// choices come from the process-wide random sequence, 1 + f(NUMLEVEL) words per call with
+// f(0) = 1 and f(k) = 11 + 3 f(k - 1); a negative NUMLEVEL counts as 0. Running the list needs
+// 2 * NUMLEVEL + 4 free model-view levels (plus what MDLLEAF pushes) and 2 attribute levels.
+void TREEFRACTAL3D(GLuint& TREE, PROCEDURE MDLLEAF, PROCEDURE MATTREE, PROCEDURE MATLEAF,
+                   std::int32_t QUALITY, std::int32_t NUMLEVEL);
