@@ -22,33 +22,46 @@ bool hasVersion(int major, int minor) {
 // only read and changed when the context has the version that knows it, so no call here
 // ever raises a GL error.
 struct Bindings {
+  bool gl21 = false;
   bool gl20 = false;
   bool gl30 = false;
   GLint program = 0;
   GLint drawFramebuffer = 0;
+  GLint windowDrawBuffer = GL_BACK;  // the window's own draw buffer, while an FBO was bound
   GLint unpackBuffer = 0;
   GLint activeTexture = GL_TEXTURE0;
 
   void saveAndClear() {
     gl20 = hasVersion(2, 0);
+    gl21 = hasVersion(2, 1);
     gl30 = hasVersion(3, 0);
     glGetIntegerv(GL_ACTIVE_TEXTURE, &activeTexture);
-    glGetIntegerv(GL_PIXEL_UNPACK_BUFFER_BINDING, &unpackBuffer);
-    if (unpackBuffer) glBindBuffer(GL_PIXEL_UNPACK_BUFFER, 0);
+    if (gl21) {
+      glGetIntegerv(GL_PIXEL_UNPACK_BUFFER_BINDING, &unpackBuffer);
+      if (unpackBuffer) glBindBuffer(GL_PIXEL_UNPACK_BUFFER, 0);
+    }
     if (gl20) {
       glGetIntegerv(GL_CURRENT_PROGRAM, &program);
       if (program) glUseProgram(0);
     }
     if (gl30) {
       glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &drawFramebuffer);
-      if (drawFramebuffer) glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+      if (drawFramebuffer) {
+        glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+        glGetIntegerv(GL_DRAW_BUFFER, &windowDrawBuffer);
+      }
     }
   }
 
   void restore() const {
-    if (gl30 && drawFramebuffer) glBindFramebuffer(GL_DRAW_FRAMEBUFFER, static_cast<GLuint>(drawFramebuffer));
+    if (gl30 && drawFramebuffer) {
+      // The attribute stack gives back the framebuffer object's draw buffer; the window's
+      // own one is put back here, before the object is bound again.
+      glDrawBuffer(static_cast<GLenum>(windowDrawBuffer));
+      glBindFramebuffer(GL_DRAW_FRAMEBUFFER, static_cast<GLuint>(drawFramebuffer));
+    }
     if (gl20 && program) glUseProgram(static_cast<GLuint>(program));
-    if (unpackBuffer) glBindBuffer(GL_PIXEL_UNPACK_BUFFER, static_cast<GLuint>(unpackBuffer));
+    if (gl21 && unpackBuffer) glBindBuffer(GL_PIXEL_UNPACK_BUFFER, static_cast<GLuint>(unpackBuffer));
     glActiveTexture(static_cast<GLenum>(activeTexture));
   }
 };

@@ -233,6 +233,42 @@ TEST_F(LayerDrawingTest, LeavesTheApplicationsGlStateAsItWas) {
   glDeleteTextures(2, tex);
 }
 
+// An application drawing into its own framebuffer object at the swap: the surfaces still
+// go to the window's back buffer, and the object, its draw buffer and the window's draw
+// buffer are all as they were.
+TEST_F(LayerDrawingTest, AFramebufferObjectBoundForDrawingStaysBound) {
+  clearTo(0, 0, 0);
+  GLuint fbo = 0, colour = 0;
+  glGenFramebuffers(1, &fbo);
+  glGenRenderbuffers(1, &colour);
+  glBindRenderbuffer(GL_RENDERBUFFER, colour);
+  glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, 16, 16);
+  glDrawBuffer(GL_FRONT);  // the window's draw buffer, kept while the object is bound
+  glBindFramebuffer(GL_DRAW_FRAMEBUFFER, fbo);
+  glFramebufferRenderbuffer(GL_DRAW_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, colour);
+  glDrawBuffer(GL_COLOR_ATTACHMENT0);
+  ASSERT_TRUE(NoGlError());
+
+  auto px = gradientSurface(8, 8);
+  Layer layer{px.data(), 8, 8, 32, 4, 4, {RECT{0, 0, 8, 8}}};
+  drawLayers({layer}, kDrawableWidth, kDrawableHeight);
+  EXPECT_TRUE(NoGlError());
+  GLint bound = 0, drawBuffer = 0;
+  glGetIntegerv(GL_DRAW_FRAMEBUFFER_BINDING, &bound);
+  glGetIntegerv(GL_DRAW_BUFFER, &drawBuffer);
+  EXPECT_EQ(bound, static_cast<GLint>(fbo));
+  EXPECT_EQ(drawBuffer, GL_COLOR_ATTACHMENT0);
+
+  glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+  glGetIntegerv(GL_DRAW_BUFFER, &drawBuffer);
+  EXPECT_EQ(drawBuffer, GL_FRONT);
+  EXPECT_EQ(backBufferPixel(4 + 3, 4 + 5), (std::array<int, 3>{200, 5, 3}));
+  glDeleteFramebuffers(1, &fbo);
+  glDeleteRenderbuffers(1, &colour);
+  glDrawBuffer(GL_BACK);
+  EXPECT_TRUE(NoGlError());
+}
+
 TEST_F(LayerDrawingTest, NothingIsRecordedIntoADisplayListBeingCompiled) {
   clearTo(0, 0, 0);
   auto px = gradientSurface(8, 8);
