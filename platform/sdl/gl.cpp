@@ -1,0 +1,40 @@
+// GL contexts on SDL2.
+#include <SDL.h>
+
+#include "platform/sdl/backend.h"
+
+namespace platform::sdl {
+
+GlContext* createGlContext(NativeWindow window) {
+  SDL_Window* w = window ? SDL_GetWindowFromID(window) : nullptr;
+  if (!w || !(SDL_GetWindowFlags(w) & SDL_WINDOW_OPENGL)) return nullptr;
+  // SDL makes a new context current; creating one must not change what is current.
+  SDL_Window* previousWindow = SDL_GL_GetCurrentWindow();
+  SDL_GLContext previous = SDL_GL_GetCurrentContext();
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 2);
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 1);
+  SDL_GLContext context = SDL_GL_CreateContext(w);
+  SDL_GL_MakeCurrent(previousWindow, previous);
+  return reinterpret_cast<GlContext*>(context);
+}
+
+bool makeGlCurrent(NativeWindow window, GlContext* context) {
+  if (!context) return SDL_GL_MakeCurrent(SDL_GL_GetCurrentWindow(), nullptr) == 0;
+  SDL_Window* w = window ? SDL_GetWindowFromID(window) : nullptr;
+  if (!w) return false;
+  return SDL_GL_MakeCurrent(w, reinterpret_cast<SDL_GLContext>(context)) == 0;
+}
+
+void deleteGlContext(GlContext* context) {
+  if (!context) return;
+  if (SDL_GL_GetCurrentContext() == reinterpret_cast<SDL_GLContext>(context))
+    SDL_GL_MakeCurrent(SDL_GL_GetCurrentWindow(), nullptr);
+  SDL_GL_DeleteContext(reinterpret_cast<SDL_GLContext>(context));
+}
+
+void swapWindow(NativeWindow window) {
+  if (SDL_Window* w = window ? SDL_GetWindowFromID(window) : nullptr) SDL_GL_SwapWindow(w);
+}
+
+}  // namespace platform::sdl
