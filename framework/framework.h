@@ -285,8 +285,91 @@ void PUTGLPOINTLIGHT(GLenum NLIGHT, float SIZE, float LX, float LY, float LZ, fl
 void SETGLLIGHT(GLenum NLIGHT, float L0, float L1, float L2, float L3);
 
 // ============================================================== texture: BMP textures
+// BMP files turned into GL textures whose names live in TEXTUREID2, one slot per caller-chosen
+// number (0..500). Only 24-bit and 32-bit files give an image; a load that fails is silent and
+// still leaves a fresh texture name (without an image) bound in the slot. All of these need
+// the window's rendering context to be current.
+
+// GL texture name of each slot; 0 while the slot was never loaded.
+extern GLuint TEXTUREID2[501];
+// Filters given to every texture created afterwards, BMP and TGA alike. A minifying filter of
+// GL_LINEAR_MIPMAP_NEAREST or GL_LINEAR_MIPMAP_LINEAR also builds the mipmap levels.
+extern GLint GL_MIN_FILTER;
+extern GLint GL_MAG_FILTER;
+
+// Loads the BMP file BMPFILE into slot NUM: a new texture name, bound, with the filters above
+// and repeat wrapping; 2D texturing is on afterwards. Leaves the unpack alignment at 4 with no
+// row length or skips.
+void TEXTURELOADID(const char* BMPFILE, std::int32_t NUM);
+// Binds the texture of slot NUM (texture 0 for a slot never loaded).
+void TEXTURESELECTID(std::int32_t NUM);
+void TEXTUREON();
+void TEXTUREOFF();
+// Bits per pixel from the file's headers, or 0 for a missing, unreadable, too short, non-BMP
+// or OS/2-style (12-byte header) file.
+std::int32_t GETBMPDEPTH(const char* BMPFILE);
+// Exchanges the first and third byte of SIZE packed 3-byte pixels, in place.
+void SWAPRGB(void* DATA, std::int32_t SIZE);
+// Builds every mipmap level of the bound texture from BITS: red-green-blue data for FORMAT 24,
+// blue-green-red-alpha for FORMAT 32; any other FORMAT does nothing.
+void ADDMIPMAPSTEXTURE(std::int32_t FORMAT, std::int32_t WIDTH, std::int32_t HEIGHT, const void* BITS);
 
 // ============================================================== texture: TGA reader and table
+// Uncompressed (type 2) and run-length encoded (type 10) true-colour TGA files of 24 or 32
+// bits, decoded into red-green-blue(-alpha) pixels in file row order, and a second texture
+// table, TEXTURETGA2 (slots 0..200), holding textures made from them. Every failure of the
+// reader is told in an English message box (MessageBoxA, MB_OK) and makes LOADTGA false.
+
+#include <cstdio>  // std::FILE, for FTGA
+
+// One decoded TGA image and its GL texture.
+struct TGATEXTURE {
+  GLubyte* IMAGEDATA;   // decoded pixels (malloc'd, the caller frees them with std::free)
+  std::uint32_t BPP;    // 24 or 32
+  std::uint32_t WIDTH;
+  std::uint32_t HEIGHT;
+  std::uint32_t TEXID;  // GL texture name, 0 while none
+  std::uint32_t TYP;    // GL_RGB or GL_RGBA
+};
+
+// The reader's working state: one load at a time.
+struct TTGAHEADER {
+  GLubyte HEADER[12];  // the file's first 12 bytes
+};
+struct TTGA {
+  GLubyte HEADER[6];  // file bytes 12..17: width, height, depth, descriptor
+  std::uint32_t BYTESPERPIXEL;
+  std::uint32_t IMAGESIZE;
+  std::uint32_t TYP;  // not set by the reader
+  std::uint32_t HEIGH;
+  std::uint32_t WIDTH;
+  std::uint32_t BPP;
+};
+extern TTGAHEADER TGAHEADER;
+extern TTGA TGA;
+extern std::FILE* FTGA;  // the file being read, null between loads
+// The 12-byte prefixes of an uncompressed and of a run-length encoded true-colour file.
+extern const GLubyte UTGACOMPARE[12];
+extern const GLubyte CTGACOMPARE[12];
+
+// Decodes FILENAME (opened under its first 255 characters) into TEXTURE. On success
+// TEXTURE.IMAGEDATA is a new buffer of WIDTH x HEIGHT x BPP/8 bytes owned by the caller.
+// Images of 2^31 bytes or more are refused as too large to allocate.
+bool LOADTGA(TGATEXTURE& TEXTURE, const std::string& FILENAME);
+// The body readers LOADTGA hands the open file to, after its 12-byte prefix.
+bool LOADUNCOMPRESSEDTGA(TGATEXTURE& TEXTURE, const std::string& FILENAME);
+bool LOADCOMPRESSEDTGA(TGATEXTURE& TEXTURE, const std::string& FILENAME);
+
+// One record per slot; all fields 0 at start.
+extern TGATEXTURE TEXTURETGA2[201];
+// Loads the TGA file TGAFILE into slot NUM: silent when the file does not exist; after a failed
+// decode (reader's message shown) the slot keeps its texture. Otherwise a new texture name,
+// bound, with 3 or 4 components, the filters of GL_MIN_FILTER / GL_MAG_FILTER and repeat
+// wrapping; 2D texturing is on afterwards. Rows that are not a multiple of 4 bytes are
+// uploaded with an unpack alignment of 1, and the alignment in force is put back.
+void TEXTURELOADTGAID(const std::string& TGAFILE, std::int32_t NUM);
+// Binds the texture of slot NUM (texture 0 for a slot never loaded).
+void TEXTURETGASELECTID(std::int32_t NUM);
 
 // ============================================================== geometry: vectors and random
 
