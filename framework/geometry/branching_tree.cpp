@@ -29,18 +29,13 @@ void TREE(GLuint& TREE, float ANG, std::int32_t NUMPOINTS, std::int32_t NUMPICE,
   const GLuint RAMO2 = compileBranchList(ANG, NUMPOINTS, H2 / 1.5f, R / 4.5f, R / 6, tip);
   const GLuint RAMO3 = compileBranchList(ANG, NUMPOINTS, H2 / 2, R / 6, R / 7.5f, tip);
 
-  // Each ring climbs the body of the branch it follows, so a level's children sit where the
-  // pointed tip of the level before begins.
+  // Level 2 hangs from the level-1 ends; the outer rings carry levels 3 and 4.
   const GLuint GIRORAMI = geometry::compileRingList(RAMO1, ANG, H2, NUMPICE);
-  const GLuint GIRORAMI1 = geometry::compileRingList(RAMO2, ANG, H2, NUMPICE);
-  const GLuint GIRORAMI2 = geometry::compileRingList(GIRORAMI1, ANG, H2, NUMPICE);
-  const GLuint GIRORAMI3 = geometry::compileRingList(RAMO3, ANG, H2 / 1.5f, NUMPICE);
-  const GLuint GIRORAMI4 = geometry::compileRingList(GIRORAMI3, ANG, H2, NUMPICE);
-  const GLuint GIRORAMI5 = geometry::compileRingList(GIRORAMI4, ANG, H2, NUMPICE);
+  const auto outer = geometry::compileOuterRings(RAMO2, RAMO3, ANG, H2, NUMPICE);
 
   TREE = geometry::compileList([&] {
     CONOTRONCO(0.0f, 0.0f, 0.0f, NUMPOINTS, R / 1.5f, R, H);
-    for (const GLuint level : {RAMO, GIRORAMI, GIRORAMI2, GIRORAMI5}) {
+    for (const GLuint level : {RAMO, GIRORAMI, outer.GIRORAMI2, outer.GIRORAMI5}) {
       PUTCIRCLEOBJ(level, 0.0f, 0.0f, H, NUMPICE, 0.0f);
     }
   });

@@ -38,25 +38,23 @@ GLuint compileCardList(float ANG, const std::array<Corner, 4>& corner) {
 
 void TREELEAF(GLuint& LEAF, float ANG, std::int32_t NUMPICE, float SIZE, float H, float H2) {
   const float R = SIZE;
-  const float c = H2 / 1.8f;  // a card's centre along its branch
-  const float w = 4 * R;      // a card's half-width
+  const float c = static_cast<float>(H2 / 1.8);  // a card's centre along its branch
+  const float w = 4 * R;                         // a card's half-width
   const float low = c - w;
   const float high = c + w;
 
   // The first kind stands in the branch's Y-Z plane, the second in its X-Z plane.
-  const GLuint RAMO2 = compileCardList(ANG, {{{0, w, low}, {0, w, high}, {0, -w, high}, {0, -w, low}}});
-  const GLuint RAMO3 = compileCardList(ANG, {{{w, 0, low}, {w, 0, high}, {-w, 0, high}, {-w, 0, low}}});
+  const GLuint RAMO2 =
+      compileCardList(ANG, {{{0, w, low}, {0, w, high}, {0, -w, high}, {0, -w, low}}});
+  const GLuint RAMO3 =
+      compileCardList(ANG, {{{w, 0, low}, {w, 0, high}, {-w, 0, high}, {-w, 0, low}}});
 
-  // The same rings as the matching tree's, with cards in place of the level-3 and level-4
+  // The same rings as the matching tree's, with cards in place of its level-3 and level-4
   // branches.
-  const GLuint GIRORAMI1 = geometry::compileRingList(RAMO2, ANG, H2, NUMPICE);
-  const GLuint GIRORAMI2 = geometry::compileRingList(GIRORAMI1, ANG, H2, NUMPICE);
-  const GLuint GIRORAMI3 = geometry::compileRingList(RAMO3, ANG, H2 / 1.5f, NUMPICE);
-  const GLuint GIRORAMI4 = geometry::compileRingList(GIRORAMI3, ANG, H2, NUMPICE);
-  const GLuint GIRORAMI5 = geometry::compileRingList(GIRORAMI4, ANG, H2, NUMPICE);
+  const auto outer = geometry::compileOuterRings(RAMO2, RAMO3, ANG, H2, NUMPICE);
 
   LEAF = geometry::compileList([&] {
-    PUTCIRCLEOBJ(GIRORAMI2, 0.0f, 0.0f, H, NUMPICE, 0.0f);
-    PUTCIRCLEOBJ(GIRORAMI5, 0.0f, 0.0f, H, NUMPICE, 0.0f);
+    PUTCIRCLEOBJ(outer.GIRORAMI2, 0.0f, 0.0f, H, NUMPICE, 0.0f);
+    PUTCIRCLEOBJ(outer.GIRORAMI5, 0.0f, 0.0f, H, NUMPICE, 0.0f);
   });
 }

@@ -23,4 +23,14 @@ GLuint compileList(Body&& body) {
 // copies of CHILD there, evenly turned about the branch's axis.
 GLuint compileRingList(GLuint CHILD, float ANG, float Zc, std::int32_t NUMPICE);
 
+// The rings that carry the pieces standing in for the level-3 and level-4 branches (RAMO2,
+// RAMO3) out along the levels below them, made in the order GIRORAMI1 to GIRORAMI5. Set out
+// around the trunk's top, GIRORAMI2 draws every level-3 piece and GIRORAMI5 every level-4
+// piece.
+struct OuterRings {
+  GLuint GIRORAMI2;
+  GLuint GIRORAMI5;
+};
+OuterRings compileOuterRings(GLuint RAMO2, GLuint RAMO3, float ANG, float H2, std::int32_t NUMPICE);
+
 }  // namespace geometry

@@ -104,7 +104,8 @@ TEST_P(BranchingTree, EveryConeSitsWhereTheLayoutPutsIt) {
     for (std::size_t i = 0; i < bodies.size() && !bodyFound; ++i) {
       const Cone& c = bodies[i];
       if (!bodyUsed[i] && near(c.base, e.base) && near(c.top, e.top) &&
-          std::abs(c.baseRadius - e.baseRadius) < 1e-4 && std::abs(c.topRadius - e.topRadius) < 1e-4) {
+          std::abs(c.baseRadius - e.baseRadius) < 1e-4 &&
+          std::abs(c.topRadius - e.topRadius) < 1e-4) {
         bodyUsed[i] = bodyFound = true;
       }
     }

@@ -1,8 +1,8 @@
 // The demo's five fractal trees come out the same in every process: this test starts two
 // fresh copies of its own program, each builds the five trees the way the demo does and
 // writes what GL draws for them to files, which are then compared.
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -75,7 +75,8 @@ std::string readFile(const std::string& path) {
 // Runs this test alone in a new process of this program, asking it to dump its trees.
 int runDumpingCopy(const std::string& prefix) {
   const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-  std::string filter = std::string("--gtest_filter=") + info->test_suite_name() + "." + info->name();
+  std::string filter =
+      std::string("--gtest_filter=") + info->test_suite_name() + "." + info->name();
   std::string variable = std::string(kDumpVariable) + "=" + prefix;
   std::vector<char*> env;
   for (char** e = environ; *e; ++e) env.push_back(*e);

@@ -287,6 +287,7 @@ TEST_F(FractalTree, DrawingTwiceGivesTheSameTree) {
   ASSERT_FALSE(first.empty());
   ASSERT_EQ(first.size(), second.size());
   for (std::size_t i = 0; i < first.size(); ++i) {
-    ASSERT_TRUE(first[i].x == second[i].x && first[i].y == second[i].y && first[i].z == second[i].z);
+    ASSERT_TRUE(first[i].x == second[i].x && first[i].y == second[i].y &&
+                first[i].z == second[i].z);
   }
 }

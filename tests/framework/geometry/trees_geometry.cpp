@@ -47,11 +47,13 @@ Frame Frame::rotated(double degrees, double x, double y, double z) const {
   const double c = std::cos(r), s = std::sin(r), t = 1 - c;
   return times({t * a.x * a.x + c, t * a.x * a.y + s * a.z, t * a.x * a.z - s * a.y, 0,
                 t * a.x * a.y - s * a.z, t * a.y * a.y + c, t * a.y * a.z + s * a.x, 0,
-                t * a.x * a.z + s * a.y, t * a.y * a.z - s * a.x, t * a.z * a.z + c, 0,
-                0, 0, 0, 1});
+                t * a.x * a.z + s * a.y, t * a.y * a.z - s * a.x, t * a.z * a.z + c, 0, 0, 0, 0,
+                1});
 }
 
-Frame Frame::scaled(double k) const { return times({k, 0, 0, 0, 0, k, 0, 0, 0, 0, k, 0, 0, 0, 0, 1}); }
+Frame Frame::scaled(double k) const {
+  return times({k, 0, 0, 0, 0, k, 0, 0, 0, 0, k, 0, 0, 0, 0, 1});
+}
 
 Vec3 Frame::apply(Vec3 p) const {
   return {m_[0] * p.x + m_[4] * p.y + m_[8] * p.z + m_[12],
@@ -97,7 +99,8 @@ void addDistinct(std::vector<Vec3>& points, Vec3 p) {
 
 }  // namespace
 
-std::vector<std::vector<Triangle>> splitIntoPieces(const std::vector<FeedbackPrimitive>& primitives) {
+std::vector<std::vector<Triangle>> splitIntoPieces(
+    const std::vector<FeedbackPrimitive>& primitives) {
   std::vector<std::vector<Triangle>> pieces;
   std::vector<FeedbackVertex> seen;  // vertices of the piece being collected
   for (const auto& p : primitives) {

@@ -45,7 +45,8 @@ using Triangle = std::array<FeedbackVertex, 3>;
 
 // The triangles in drawing order, split where a triangle shares no vertex with the piece
 // being collected: the pieces a list drew one after another.
-std::vector<std::vector<Triangle>> splitIntoPieces(const std::vector<FeedbackPrimitive>& primitives);
+std::vector<std::vector<Triangle>> splitIntoPieces(
+    const std::vector<FeedbackPrimitive>& primitives);
 
 // A cone side as drawn: its lower and upper rings (told apart by their texture t, which grows
 // from bottom to top), each given by its centre and radius. A pointed tip has radius 0 on top.

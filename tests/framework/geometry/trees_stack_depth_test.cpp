@@ -25,51 +25,69 @@ void flatLeaf() {
 void noMaterial() {}
 
 const StackCase kCases[] = {
-    {"tree", [] {
+    {"tree",
+     [] {
        GLuint list = 0;
        TREE(list, 50, 10, 5, 0.45f, 4.2f, 2.0f);
        return list;
-     }, 16, 0},
-    {"crown", [] {
+     },
+     16, 0},
+    {"crown",
+     [] {
        GLuint list = 0;
        TREELEAF(list, 50, 5, 0.15f, 4.2f, 2.0f);
        return list;
-     }, 16, 0},
-    {"fractal4", [] {
+     },
+     16, 0},
+    {"fractal4",
+     [] {
        GLuint list = 0;
        TREEFRACTAL3D(list, flatLeaf, noMaterial, noMaterial, 10, 4);
        return list;
-     }, 2 * 4 + 4, 2},
-    {"fractal0", [] {
+     },
+     2 * 4 + 4, 2},
+    {"fractal0",
+     [] {
        GLuint list = 0;
        TREEFRACTAL3D(list, flatLeaf, noMaterial, noMaterial, 10, 0);
        return list;
-     }, 4, 2},
+     },
+     4, 2},
 };
 
-// Leaves `free` levels of a stack whose depth is read with `depthQuery` and limited by
-// `maxQuery`, runs the list and reports the first GL error; then restores the depth.
-GLenum runWithFreeLevels(GLuint list, int free, GLenum depthQuery, GLenum maxQuery,
-                         void (*push)(), void (*pop)()) {
+// One of GL's stacks: how to read its depth and limit, and how to grow and shrink it.
+struct Stack {
+  const char* name;
+  GLenum depthQuery, maxQuery;
+  void (*push)();
+  void (*pop)();
+  int StackCase::*levels;
+};
+
+const Stack kStacks[] = {
+    {"model-view", GL_MODELVIEW_STACK_DEPTH, GL_MAX_MODELVIEW_STACK_DEPTH, [] { glPushMatrix(); },
+     [] { glPopMatrix(); }, &StackCase::matrixLevels},
+    {"attribute", GL_ATTRIB_STACK_DEPTH, GL_MAX_ATTRIB_STACK_DEPTH,
+     [] { glPushAttrib(GL_LIGHTING_BIT); }, [] { glPopAttrib(); }, &StackCase::attributeLevels},
+};
+
+// Leaves `free` levels of the stack, runs the list and reports the first GL error; then puts
+// the stack back to the depth it had.
+GLenum runWithFreeLevels(GLuint list, int free, const Stack& stack) {
   GLint depth = 0, max = 0;
-  glGetIntegerv(depthQuery, &depth);
-  glGetIntegerv(maxQuery, &max);
+  glGetIntegerv(stack.depthQuery, &depth);
+  glGetIntegerv(stack.maxQuery, &max);
   const GLint start = depth;
-  for (; depth < max - free; ++depth) push();
+  for (; depth < max - free; ++depth) stack.push();
   while (glGetError() != GL_NO_ERROR) {
   }
   glCallList(list);
   const GLenum error = glGetError();
   while (glGetError() != GL_NO_ERROR) {
   }
-  for (glGetIntegerv(depthQuery, &depth); depth > start; --depth) pop();
+  for (glGetIntegerv(stack.depthQuery, &depth); depth > start; --depth) stack.pop();
   return error;
 }
-
-void pushMatrix() { glPushMatrix(); }
-void popMatrix() { glPopMatrix(); }
-void pushAttributes() { glPushAttrib(GL_LIGHTING_BIT); }
-void popAttributes() { glPopAttrib(); }
 
 class TreeStackDepth : public GlTest, public ::testing::WithParamInterface<StackCase> {};
 
@@ -80,19 +98,13 @@ TEST_P(TreeStackDepth, ListNeedsExactlyItsLevels) {
   const GLuint list = c.build();
   ASSERT_NE(list, 0u);
   glMatrixMode(GL_MODELVIEW);
-  EXPECT_EQ(runWithFreeLevels(list, c.matrixLevels, GL_MODELVIEW_STACK_DEPTH,
-                              GL_MAX_MODELVIEW_STACK_DEPTH, pushMatrix, popMatrix),
-            static_cast<GLenum>(GL_NO_ERROR));
-  EXPECT_EQ(runWithFreeLevels(list, c.matrixLevels - 1, GL_MODELVIEW_STACK_DEPTH,
-                              GL_MAX_MODELVIEW_STACK_DEPTH, pushMatrix, popMatrix),
-            static_cast<GLenum>(GL_STACK_OVERFLOW));
-  if (c.attributeLevels > 0) {
-    EXPECT_EQ(runWithFreeLevels(list, c.attributeLevels, GL_ATTRIB_STACK_DEPTH,
-                                GL_MAX_ATTRIB_STACK_DEPTH, pushAttributes, popAttributes),
-              static_cast<GLenum>(GL_NO_ERROR));
-    EXPECT_EQ(runWithFreeLevels(list, c.attributeLevels - 1, GL_ATTRIB_STACK_DEPTH,
-                                GL_MAX_ATTRIB_STACK_DEPTH, pushAttributes, popAttributes),
-              static_cast<GLenum>(GL_STACK_OVERFLOW));
+  for (const Stack& stack : kStacks) {
+    const int levels = c.*stack.levels;
+    if (levels == 0) continue;
+    EXPECT_EQ(runWithFreeLevels(list, levels, stack), static_cast<GLenum>(GL_NO_ERROR))
+        << stack.name;
+    EXPECT_EQ(runWithFreeLevels(list, levels - 1, stack), static_cast<GLenum>(GL_STACK_OVERFLOW))
+        << stack.name;
   }
 }
 
