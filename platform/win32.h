@@ -468,6 +468,7 @@ constexpr BYTE PFD_MAIN_PLANE = 0;
 constexpr DWORD SBARS_SIZEGRIP = 0x0100;
 constexpr UINT SB_SETTEXTA = WM_USER + 1;
 constexpr UINT SB_GETTEXTA = WM_USER + 2;
+constexpr UINT SB_GETTEXTLENGTHA = WM_USER + 3;
 constexpr UINT SB_SETPARTS = WM_USER + 4;
 constexpr UINT SB_GETPARTS = WM_USER + 6;
 
