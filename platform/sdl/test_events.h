@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "platform/sdl/backend.h"  // Modifier and PointerButton
+
 namespace platform::sdl::test {
 
 // `key` is SDL's name of the key ("A", "1", "Keypad 1", "Escape", "Left Alt", "F4", ...);
