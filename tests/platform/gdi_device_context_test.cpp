@@ -11,7 +11,8 @@
 namespace {
 
 HBITMAP dib(int width, int height, int bits, std::vector<RGBQUAD> colors = {}, void** pixels = nullptr) {
-  std::vector<std::uint8_t> bytes(sizeof(BITMAPINFOHEADER) + std::max<std::size_t>(colors.size(), 1) * sizeof(RGBQUAD));
+  // Room for a full 256-entry table: with no used count, the table has 2^bits entries.
+  std::vector<std::uint8_t> bytes(sizeof(BITMAPINFOHEADER) + 256 * sizeof(RGBQUAD));
   auto* info = reinterpret_cast<BITMAPINFO*>(bytes.data());
   info->bmiHeader = BITMAPINFOHEADER{40, width, height, 1, static_cast<WORD>(bits), BI_RGB, 0, 0, 0,
                                      static_cast<DWORD>(colors.size()), 0};
