@@ -240,6 +240,21 @@ extern std::string BMPTYPE;
 // Window procedure of the "IMAGEBUTTON" class.
 LRESULT HOVERBUTTONHANDLER(HWND WND, UINT IMSG, WPARAM wParam, LPARAM lParam);
 
+// Loads a BMP file as a DIB section in its own size and depth (0 when it does not load,
+// PAL then untouched) and sets PAL to a palette for it: the halftone palette for bitmaps
+// deeper than 8 bits, else 256 entries from its colour table (black past a shorter table).
+// The caller deletes both.
+HBITMAP LOADBMPFROMFILE(const std::string& FILENAME, HPALETTE& PAL);
+
+// Rectangles by which BITMAPTOREGION's rectangle buffer grows.
+constexpr DWORD ALLOC_UNIT = 100;
+
+// The region, in image pixels with (0, 0) top-left, of every pixel of the BMP file whose
+// colour lies outside the band TRANSCOLOR .. TRANSCOLOR + TOLERANCE (per channel, capped at
+// 255). An image with no opaque pixel gives an empty region; 0 when the file does not load
+// or the region cannot be built. The caller owns the region.
+HRGN BITMAPTOREGION(const std::string& BMPNAME, COLORREF TRANSCOLOR, BYTE TOLERANCE);
+
 
 // ============================================================== render: GL start-up and 2D mode
 // Both read the creation size WIDTH and HEIGHT of the window (a size below 1 counts as 1).
