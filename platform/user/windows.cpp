@@ -5,6 +5,7 @@
 #include "platform/gdi/device_context.h"
 #include "platform/gdi/gdi_objects.h"
 #include "platform/user/class_table.h"
+#include "platform/user/child_surfaces.h"
 #include "platform/user/cursor_table.h"
 #include "platform/user/input_state.h"
 #include "platform/user/message_queue.h"
@@ -184,6 +185,7 @@ BOOL DestroyWindow(HWND window) {
   for (HDC dc : w->deviceContexts) platform::gdi::removeDeviceContext(dc);
   platform::sdl::NativeWindow native = w->native;
   removeWindow(window);
+  releaseChildSurface(window);  // the pixels a child window painted into
   platform::sdl::destroyWindow(native);
   return TRUE;
 }
