@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cmath>
+#include <ostream>
 #include <vector>
 
 #include "framework/framework.h"
@@ -28,6 +29,9 @@ const TreeArgs kTrees[] = {
     {"demo2", 50, 5, 0.45f, 4.2f, 2.0f},  {"chain", 35, 1, 0.3f, 2.0f, 1.0f},
     {"straight", 0, 3, 0.2f, 2.0f, 1.0f},
 };
+
+// Test names and messages show a case by its name.
+void PrintTo(const TreeArgs& c, std::ostream* os) { *os << c.name; }
 
 constexpr std::int32_t kNumPoints = 10;
 

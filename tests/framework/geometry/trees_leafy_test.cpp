@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cmath>
+#include <ostream>
 #include <vector>
 
 #include "framework/framework.h"
@@ -27,6 +28,9 @@ const CrownArgs kDemoCrowns[] = {
     {"demo1", 40, 4, 0.15f, 3.6f, 1.75f, 0.25f, 320},
     {"demo2", 50, 5, 0.15f, 4.2f, 2.0f, 0.45f, 750},
 };
+
+// Test names and messages show a case by its name.
+void PrintTo(const CrownArgs& c, std::ostream* os) { *os << c.name; }
 
 std::vector<Card> cardsOf(GLuint leaf) {
   std::vector<Card> cards;

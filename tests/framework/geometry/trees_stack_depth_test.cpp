@@ -2,6 +2,8 @@
 // that many levels free works, with one level fewer the GL reports a stack overflow.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "framework/framework.h"
 #include "tests/support/gl_fixture.h"
 
@@ -13,6 +15,9 @@ struct StackCase {
   int matrixLevels;     // model-view levels the list needs above its caller's
   int attributeLevels;  // attribute levels it needs
 };
+
+// Test names and messages show a case by its name.
+void PrintTo(const StackCase& c, std::ostream* os) { *os << c.name; }
 
 void flatLeaf() {
   glBegin(GL_QUADS);
