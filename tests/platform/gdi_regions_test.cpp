@@ -10,6 +10,7 @@
 #include "platform/gdi/gdi_objects.h"
 #include "platform/gdi/region_ops.h"
 #include "platform/win32.h"
+#include "tests/support/region_rects.h"
 
 namespace {
 
@@ -27,16 +28,7 @@ HRGN regionOf(const std::vector<RECT>& rects) {
   return ExtCreateRegion(nullptr, static_cast<DWORD>(bytes.size()), reinterpret_cast<const RGNDATA*>(bytes.data()));
 }
 
-std::vector<RECT> rectsOf(HRGN region) {
-  int size = GetRegionData(region, 0, nullptr);
-  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-  EXPECT_EQ(GetRegionData(region, static_cast<DWORD>(size), reinterpret_cast<RGNDATA*>(bytes.data())), size);
-  RGNDATAHEADER h;
-  std::memcpy(&h, bytes.data(), sizeof h);
-  std::vector<RECT> rects(h.nCount);
-  if (h.nCount) std::memcpy(rects.data(), bytes.data() + sizeof h, h.nCount * sizeof(RECT));
-  return rects;
-}
+std::vector<RECT> rectsOf(HRGN region) { return fixtures::regionRects(region); }
 
 }  // namespace
 

@@ -10,6 +10,7 @@
 #include "platform/gdi/device_context.h"
 #include "tests/framework/button/bmp_pictures.h"
 #include "tests/support/image_fixtures.h"
+#include "tests/support/region_rects.h"
 
 namespace {
 
@@ -17,16 +18,7 @@ constexpr std::uint32_t M = 0xFF00FF;  // magenta, the image button's transparen
 constexpr std::uint32_t O = 0x204060;  // an opaque colour
 constexpr COLORREF kMagenta = 0x00FF00FF;
 
-std::vector<RECT> rectsOf(HRGN region) {
-  int size = GetRegionData(region, 0, nullptr);
-  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-  GetRegionData(region, static_cast<DWORD>(size), reinterpret_cast<RGNDATA*>(bytes.data()));
-  RGNDATAHEADER h;
-  std::memcpy(&h, bytes.data(), sizeof h);
-  std::vector<RECT> rects(h.nCount);
-  if (h.nCount) std::memcpy(rects.data(), bytes.data() + sizeof h, h.nCount * sizeof(RECT));
-  return rects;
-}
+std::vector<RECT> rectsOf(HRGN region) { return fixtures::regionRects(region); }
 
 std::string describe(const std::vector<RECT>& rects) {
   std::string s;
