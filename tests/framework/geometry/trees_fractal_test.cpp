@@ -263,6 +263,37 @@ TEST_F(FractalTree, ListLeavesTheStateItsLeavesAndMaterialsSet) {
   glDeleteTextures(3, textures);
 }
 
+// The list selects no material before its trunk: the trunk and the first cluster's branch
+// are drawn in the caller's colour; the leaves in the leaf material, and every branch after a
+// cluster in the tree material, which the cluster selects last.
+TEST_F(FractalTree, TreeMaterialTakesEffectFromTheFirstClusterOn) {
+  GLuint tree = 0;
+  TREEFRACTAL3D(
+      tree, squareLeaf,
+      [] {
+        glColor3f(0.5f, 0.25f, 0);
+        glDisable(GL_CULL_FACE);
+      },
+      [] { glColor3f(0, 1, 0); }, 10, 1);
+  glDisable(GL_LIGHTING);
+  glDisable(GL_CULL_FACE);
+  glColor3f(1, 1, 1);
+  std::vector<float> coneReds;
+  std::size_t leaves = 0;
+  for (const auto& piece : splitIntoPieces(captureFeedback([tree] { glCallList(tree); }))) {
+    const FeedbackVertex& v = piece.front().front();
+    if (allVerticesAt(piece, 7, 7)) {
+      ++leaves;
+      EXPECT_EQ(v.r, 0.0f);
+      EXPECT_EQ(v.g, 1.0f);
+    } else {
+      coneReds.push_back(v.r);
+    }
+  }
+  EXPECT_EQ(leaves, 24u);
+  EXPECT_EQ(coneReds, (std::vector<float>{1.0f, 1.0f, 0.5f, 0.5f}));
+}
+
 // Missing callbacks are skipped: the tree still has its branches and takes its words.
 TEST_F(FractalTree, MissingCallbacksAreSkipped) {
   restartSequence(17);

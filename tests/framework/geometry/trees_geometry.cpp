@@ -214,6 +214,15 @@ std::vector<FeedbackPrimitive> captureNormals(const std::function<void()>& draw)
   return result;
 }
 
+void flatLeaf() {
+  glBegin(GL_QUADS);
+  glVertex3f(0, 0, 0);
+  glVertex3f(1, 0, 0);
+  glVertex3f(1, 0, 1);
+  glVertex3f(0, 0, 1);
+  glEnd();
+}
+
 void restartSequence(std::int32_t seed) {
   RANDSEED = seed ^ 1;
   RANDOMWORD();

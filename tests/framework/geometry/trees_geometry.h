@@ -73,6 +73,9 @@ bool allVerticesAt(const std::vector<Triangle>& piece, float s, float t);
 // coordinates of the result are the generated ones.
 std::vector<FeedbackPrimitive> captureNormals(const std::function<void()>& draw);
 
+// A unit square in the y = 0 plane: a leaf model for trees whose leaves are not looked at.
+void flatLeaf();
+
 // Makes the next draw of the process-wide sequence seed it from `seed`, whatever was drawn
 // before: RANDSEED first goes to a neighbouring value and is drawn from, so `seed` then
 // differs from the seed that draw left behind.

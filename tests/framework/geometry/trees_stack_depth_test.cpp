@@ -5,7 +5,10 @@
 #include <ostream>
 
 #include "framework/framework.h"
+#include "tests/framework/geometry/trees_geometry.h"
 #include "tests/support/gl_fixture.h"
+
+using trees_test::flatLeaf;
 
 namespace {
 
@@ -19,14 +22,6 @@ struct StackCase {
 // Test names and messages show a case by its name.
 void PrintTo(const StackCase& c, std::ostream* os) { *os << c.name; }
 
-void flatLeaf() {
-  glBegin(GL_QUADS);
-  glVertex3f(0, 0, 0);
-  glVertex3f(1, 0, 0);
-  glVertex3f(1, 0, 1);
-  glVertex3f(0, 0, 1);
-  glEnd();
-}
 void noMaterial() {}
 
 const StackCase kCases[] = {
