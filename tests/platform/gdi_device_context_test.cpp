@@ -237,3 +237,27 @@ TEST(Palettes, SelectionReturnsThePreviousAndHoldsThePaletteAgainstDeletion) {
   DeleteObject(region);
   DeleteDC(a);
 }
+
+TEST(MemoryDc, BrushesAreSwappedForThePreviousOne) {
+  HDC dc = CreateCompatibleDC(0);
+  HBRUSH white = GetStockObject(WHITE_BRUSH), black = GetStockObject(BLACK_BRUSH);
+  ASSERT_NE(white, 0u);
+  SelectObject(dc, white);
+  EXPECT_EQ(SelectObject(dc, black), white);
+  EXPECT_EQ(SelectObject(dc, white), black);
+  DeleteDC(dc);
+}
+
+// Window contexts are given back with ReleaseDC, never deleted, and hold no bitmap.
+TEST(MemoryDc, WindowContextsAreNotMemoryContexts) {
+  HDC screen = GetDC(0);
+  ASSERT_NE(screen, 0u);
+  HBITMAP bitmap = dib(1, 1, 32);
+  EXPECT_EQ(SelectObject(screen, bitmap), 0u);
+  EXPECT_FALSE(DeleteDC(screen));
+  HDC memory = CreateCompatibleDC(screen);
+  EXPECT_NE(memory, 0u);
+  EXPECT_TRUE(DeleteDC(memory));
+  EXPECT_EQ(ReleaseDC(0, screen), 1);
+  EXPECT_TRUE(DeleteObject(bitmap));
+}
