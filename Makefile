@@ -1,12 +1,13 @@
 # make run   : install what is missing, build, and start the demo from app/data/
 # make test  : install what is missing, build, and run every test (plain and sanitizer builds)
 # make bench : build and run the benchmarks
+# make example : build and start the image button example (examples/button_demo)
 
 JOBS ?= $(shell nproc)
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 
-.PHONY: all deps build build-asan run test test-plain test-asan bench fuzz clean
+.PHONY: all deps build build-asan run example test test-plain test-asan bench fuzz clean
 
 all: build
 
@@ -27,6 +28,9 @@ build-asan: deps $(ASAN_BUILD)/build.ninja
 
 run: build
 	cd app/data && ../../$(BUILD)/demo
+
+example: build
+	./$(BUILD)/examples/button_demo/button_demo
 
 test-plain: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
