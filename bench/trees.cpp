@@ -1,6 +1,7 @@
 // The tree generators: compiling the demo's eight trees (three fixed-level trees with their
 // crowns, five fractal trees) and drawing each of their eleven lists, with the vertices each
-// list sends to GL. Runs headless on a hidden window's context.
+// list sends to GL. Runs headless on a hidden window's context; the fractal trees get the
+// demo's own leaf and texture callbacks (no texture is loaded here, so they bind none).
 #define GL_GLEXT_PROTOTYPES 1
 #include <GL/gl.h>
 #include <GL/glext.h>
@@ -11,6 +12,7 @@
 #include <cstdio>
 #include <string>
 
+#include "app/demo.h"
 #include "framework/framework.h"
 #include "platform/sdl/test_gl_context.h"
 
@@ -27,24 +29,6 @@ constexpr StaticTree kStaticTrees[3] = {
 constexpr std::int32_t kNumPoints = 10;
 constexpr float kCardSize = 0.15f;
 constexpr int kFractalTrees = 5;
-
-// The demo's leaf: a 0.7 by 1.05 card in the plane y = 0 with its normal and texture.
-void leaf() {
-  glBegin(GL_QUADS);
-  glNormal3f(0, -1, 0);
-  glTexCoord2f(1, 1);
-  glVertex3f(0.35f, 0, 0.35f);
-  glTexCoord2f(0, 1);
-  glVertex3f(-0.35f, 0, 0.35f);
-  glTexCoord2f(0, 0);
-  glVertex3f(-0.35f, 0, -0.7f);
-  glTexCoord2f(1, 0);
-  glVertex3f(0.35f, 0, -0.7f);
-  glEnd();
-}
-GLuint barkTexture = 0, foliageTexture = 0;
-void bark() { glBindTexture(GL_TEXTURE_2D, barkTexture); }
-void foliage() { glBindTexture(GL_TEXTURE_2D, foliageTexture); }
 
 struct NamedList {
   std::string name;
@@ -66,7 +50,7 @@ std::array<NamedList, 11> compileDemoTrees() {
   }
   for (int i = 0; i < kFractalTrees; ++i) {
     GLuint tree = 0;
-    TREEFRACTAL3D(tree, leaf, bark, foliage, 10, 4);
+    TREEFRACTAL3D(tree, CHIOMA, TEXALBERO, TEXFOGLIE, 10, 4);
     lists[next++] = {"fractal" + std::to_string(i), tree, false};
   }
   return lists;
