@@ -22,6 +22,9 @@ bool initVideo() {
     std::fprintf(stderr, "SDL video: %s\n", SDL_GetError());
     return false;
   }
+  // Keep the GL library loaded for the whole run, so that the driver is not unloaded and
+  // loaded again each time the last GL window goes away.
+  SDL_GL_LoadLibrary(nullptr);
   return true;
 }
 
