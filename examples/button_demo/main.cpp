@@ -6,6 +6,7 @@
 // The buttons' faces are made at start-up by the face generator into a fresh folder under
 // the system's temporary folder, which is removed at exit.
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -24,6 +25,10 @@ constexpr int kRoundId = 101;
 constexpr int kDiamondId = 102;
 constexpr int kWindowWidth = 640;
 constexpr int kWindowHeight = 480;
+
+// A termination request ends the loop like Escape does, so that the faces are removed.
+volatile std::sig_atomic_t stopRequested = 0;
+void requestStop(int) { stopRequested = 1; }
 
 void noMenuBar() {}
 
@@ -53,15 +58,17 @@ HWND createButton(const std::string& facePrefix, int id, int x, int y) {
 
 }  // namespace
 
-int main() {
+// Writes the faces of both buttons into a fresh folder; false when that fails.
+bool writeAllFaces(const std::filesystem::path& folder) {
   std::error_code ec;
-  const std::filesystem::path faces = std::filesystem::temp_directory_path(ec) / ("button_demo." + std::to_string(::getpid()));
-  std::filesystem::create_directories(faces, ec);
-  if (ec || !buttonfaces::writeFaces((faces / "round").string(), buttonfaces::Shape::Round, 64) ||
-      !buttonfaces::writeFaces((faces / "diamond").string(), buttonfaces::Shape::Diamond, 80)) {
-    std::fprintf(stderr, "button_demo: cannot write the button faces into %s\n", faces.string().c_str());
-    return 1;
-  }
+  std::filesystem::create_directories(folder, ec);
+  return !ec && buttonfaces::writeFaces((folder / "round").string(), buttonfaces::Shape::Round, 64) &&
+         buttonfaces::writeFaces((folder / "diamond").string(), buttonfaces::Shape::Diamond, 80);
+}
+
+int main() {
+  std::signal(SIGTERM, requestStop);
+  std::signal(SIGINT, requestStop);
 
   OGLWINDOWSETTING(ARROW, nullptr, GENERIC, nullptr);
   SHOWSTATUSBAR = true;
@@ -74,6 +81,13 @@ int main() {
   GETINPUTCOMMAND = onCommand;
   CREATEOGLWINDOW("Pulsanti immagine", kWindowWidth, kWindowHeight, 32, false);
 
+  // The faces are made once the window stands (a failed window set-up ends the program).
+  std::error_code ec;
+  const std::filesystem::path faces =
+      std::filesystem::temp_directory_path(ec) / ("button_demo." + std::to_string(::getpid()));
+  if (!writeAllFaces(faces)) {
+    std::fprintf(stderr, "button_demo: cannot write the button faces into %s\n", faces.string().c_str());
+  }
   createButton((faces / "round").string(), kRoundId, 40, 40);
   createButton((faces / "diamond").string(), kDiamondId, 140, 32);
   showClicks();
@@ -82,7 +96,7 @@ int main() {
   RECT client{};
   GetClientRect(HWINDOW, &client);
   buttondemo::setUpView(client.right - client.left, client.bottom - client.top);
-  for (std::uint64_t frame = 0; ACTIVE; ++frame) {
+  for (std::uint64_t frame = 0; ACTIVE && !stopRequested; ++frame) {
     SETGLMSG();
     buttondemo::drawFrame(frame);
     SwapBuffers(DCWINDOW);
