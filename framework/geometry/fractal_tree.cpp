@@ -18,6 +18,7 @@ float randomAngle(double base, double span) {
   return static_cast<float>(base + RANDOMREAL() * span);
 }
 
+// The callbacks are the caller's; a missing one is skipped rather than called.
 void runCallback(PROCEDURE callback) {
   if (callback) callback();
 }
@@ -37,8 +38,8 @@ void child(double A, std::int32_t LEVEL, const FractalCall& call) {
 }
 
 void FRACTALTREE(std::int32_t LEVEL, const FractalCall& call) {
-  // A level below zero is read as a branch end too, so a negative NUMLEVEL cannot recurse
-  // without end.
+  // Every level at or past NUMLEVEL is a branch end: a negative NUMLEVEL then gives a single
+  // cluster instead of a recursion without end.
   if (LEVEL >= call.NUMLEVEL) {
     glPushMatrix();
     glRotatef(randomAngle(0, 180), 0.0f, 1.0f, 0.0f);
@@ -111,10 +112,12 @@ void TREEFRACTAL3D(GLuint& TREE, PROCEDURE MDLLEAF, PROCEDURE MATTREE, PROCEDURE
     glPopMatrix();
   });
 
-  // Drawn but never used: its bound, TREESEED, is never set, and any bound takes one word.
+  // An integer draw whose value is never used: it only moves the sequence on by one word.
+  // Its bound TREESEED is never given a value of its own; any bound takes exactly one word.
   const std::int32_t TREESEED = 0;
   RANDOMINT(TREESEED);
 
+  // The trunk stands from y = -1 to y = 0; the lighting state the leaves change comes back.
   const FractalCall call{NUMLEVEL, RAMO, CHIOMA};
   TREE = geometry::compileList([&] {
     glPushMatrix();
