@@ -47,6 +47,14 @@ std::vector<RGBQUAD> grey(int count) {
   return colors;
 }
 
+BmpLayout layoutOf(std::int32_t width, std::int32_t height, std::uint16_t bits) {
+  BmpLayout layout;
+  layout.width = width;
+  layout.height = height;
+  layout.bitsPerPixel = bits;
+  return layout;
+}
+
 HBITMAP load(const std::string& path, UINT flags = kTextureFlags) {
   return LoadImageA(0, path.c_str(), IMAGE_BITMAP, 0, 0, flags);
 }
@@ -64,10 +72,7 @@ class BmpDepth : public ::testing::TestWithParam<DepthCase> {};
 // the file's depth, padded rows, bottom-up order and colour table.
 TEST_P(BmpDepth, LoadsInTheFilesOwnDepthAndRowLayout) {
   const DepthCase c = GetParam();
-  BmpLayout layout;
-  layout.width = 5;
-  layout.height = 3;
-  layout.bitsPerPixel = c.bits;
+  BmpLayout layout = layoutOf(5, 3, c.bits);
   layout.colors = grey(c.paletteSize);
   const std::size_t rowBytes = (5 * c.bits + 7) / 8;
   const auto rows = numberedRows(3, rowBytes);
@@ -112,10 +117,7 @@ INSTANTIATE_TEST_SUITE_P(AllDepths, BmpDepth,
 
 // A colour table shorter than the depth allows is kept, and the rest reads as black.
 TEST(BmpLoader, ShortColourTableIsPaddedWithBlack) {
-  BmpLayout layout;
-  layout.width = 4;
-  layout.height = 1;
-  layout.bitsPerPixel = 8;
+  BmpLayout layout = layoutOf(4, 1, 8);
   layout.colors = grey(3);
   const HBITMAP bitmap = load(fixtures::writeFile("short-table.bmp", fixtures::bmpFile(layout, {{0, 1, 2, 200}})));
   ASSERT_NE(bitmap, 0u);
@@ -128,9 +130,7 @@ TEST(BmpLoader, ShortColourTableIsPaddedWithBlack) {
 
 // Negative height: rows stay in the file's top-down order, and the section says so.
 TEST(BmpLoader, TopDownRowsKeepTheirOrder) {
-  BmpLayout layout;
-  layout.width = 2;
-  layout.height = -3;
+  BmpLayout layout = layoutOf(2, -3, 24);
   const auto rows = numberedRows(3, 6);
   const HBITMAP bitmap = load(fixtures::writeFile("top-down.bmp", fixtures::bmpFile(layout, rows)));
   ASSERT_NE(bitmap, 0u);
@@ -155,10 +155,7 @@ TEST(BmpLoader, BitfieldsKeepTheirMasks) {
   for (const Case& c : {Case{16, 40, {0xF800, 0x07E0, 0x001F}}, Case{32, 40, {0x000000FF, 0x0000FF00, 0x00FF0000}},
                         Case{16, 124, {0x7C00, 0x03E0, 0x001F}}}) {
     SCOPED_TRACE(std::to_string(c.bits) + " bits, header " + std::to_string(c.infoSize));
-    BmpLayout layout;
-    layout.width = 3;
-    layout.height = 2;
-    layout.bitsPerPixel = c.bits;
+    BmpLayout layout = layoutOf(3, 2, c.bits);
     layout.compression = BI_BITFIELDS;
     layout.infoSize = c.infoSize;
     layout.masks = c.masks;
@@ -177,10 +174,7 @@ TEST(BmpLoader, BitfieldsKeepTheirMasks) {
 
 // The OS/2-style 12-byte header, with its 3-byte colour entries.
 TEST(BmpLoader, ReadsTheShortCoreHeader) {
-  BmpLayout layout;
-  layout.width = 3;
-  layout.height = 2;
-  layout.bitsPerPixel = 4;
+  BmpLayout layout = layoutOf(3, 2, 4);
   layout.infoSize = 12;
   layout.colors = grey(16);
   const auto rows = numberedRows(2, 2);
@@ -197,9 +191,7 @@ TEST(BmpLoader, ReadsTheShortCoreHeader) {
 // The pixels are taken from where the file header says, also past a gap; an offset of 0 means
 // right after the colour table.
 TEST(BmpLoader, PixelsAreReadFromTheStatedOffset) {
-  BmpLayout layout;
-  layout.width = 2;
-  layout.height = 2;
+  BmpLayout layout = layoutOf(2, 2, 24);
   layout.gapBeforePixels = 37;
   const auto rows = numberedRows(2, 6);
   Bytes file = fixtures::bmpFile(layout, rows);
@@ -217,10 +209,7 @@ TEST(BmpLoader, PixelsAreReadFromTheStatedOffset) {
 
 // Every shorter prefix of a valid file is refused: the pixel block must be there in full.
 TEST(BmpLoader, EveryTruncationIsRefused) {
-  BmpLayout layout;
-  layout.width = 3;
-  layout.height = 2;
-  layout.bitsPerPixel = 8;
+  BmpLayout layout = layoutOf(3, 2, 8);
   layout.colors = grey(4);
   const Bytes file = fixtures::bmpFile(layout, numberedRows(2, 3));
   ASSERT_TRUE(platform::gdi::decodeBmp(file));
@@ -235,10 +224,7 @@ TEST(BmpLoader, EveryTruncationIsRefused) {
 
 // Headers that lie: each is refused, with no allocation of the sizes they announce.
 TEST(BmpLoader, InconsistentOrHostileHeadersAreRefused) {
-  BmpLayout layout;
-  layout.width = 4;
-  layout.height = 2;
-  layout.bitsPerPixel = 8;
+  BmpLayout layout = layoutOf(4, 2, 8);
   layout.colors = grey(2);
   const Bytes good = fixtures::bmpFile(layout, numberedRows(2, 4));
   ASSERT_TRUE(platform::gdi::decodeBmp(good));
@@ -289,10 +275,7 @@ TEST(BmpLoader, BadBitfieldMasksAreRefused) {
       {0x1F0000, 0x07E0, 0x001F},   // outside a 16-bit pixel
   };
   for (const auto& masks : bad) {
-    BmpLayout layout;
-    layout.width = 2;
-    layout.height = 1;
-    layout.bitsPerPixel = 16;
+    BmpLayout layout = layoutOf(2, 1, 16);
     layout.compression = BI_BITFIELDS;
     layout.masks = masks;
     EXPECT_FALSE(platform::gdi::decodeBmp(fixtures::bmpFile(layout, {Bytes(4, 1)}))) << std::hex << masks[0];
@@ -302,9 +285,7 @@ TEST(BmpLoader, BadBitfieldMasksAreRefused) {
 // What LoadImageA leaves alone: other image kinds, resources, missing files, folders, and a
 // size other than the file's.
 TEST(BmpLoader, LoadImageRefusesWhatItCannotLoad) {
-  BmpLayout layout;
-  layout.width = 2;
-  layout.height = 2;
+  BmpLayout layout = layoutOf(2, 2, 24);
   const std::string path = fixtures::writeFile("plain.bmp", fixtures::bmpFile(layout, numberedRows(2, 6)));
   const HBITMAP good = load(path, LR_LOADFROMFILE);
   EXPECT_NE(good, 0u);

@@ -130,11 +130,7 @@ TEST_F(BmpTexture, TwentyFourBitFileBecomesAnRgbTexture) {
   EXPECT_EQ(level.height, 128);
   EXPECT_EQ(level.internalFormat, 3);  // the component count, as handed to GL
   EXPECT_EQ(boundPixels(GL_RGB), expected);
-  EXPECT_EQ(boundParameter(GL_TEXTURE_MIN_FILTER), GL_LINEAR);
-  EXPECT_EQ(boundParameter(GL_TEXTURE_MAG_FILTER), GL_LINEAR);
-  EXPECT_EQ(boundParameter(GL_TEXTURE_WRAP_S), GL_REPEAT);
-  EXPECT_EQ(boundParameter(GL_TEXTURE_WRAP_T), GL_REPEAT);
-  EXPECT_EQ(boundLevel(1).width, 0);
+  expectDefaultSampling();
   EXPECT_EQ(integerState(GL_UNPACK_ALIGNMENT), 4);
   EXPECT_EQ(integerState(GL_UNPACK_ROW_LENGTH), 0);
   EXPECT_EQ(integerState(GL_UNPACK_SKIP_ROWS), 0);

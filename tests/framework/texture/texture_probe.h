@@ -2,6 +2,7 @@
 #pragma once
 
 #include <GL/gl.h>
+#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <vector>
@@ -49,4 +50,14 @@ inline std::vector<std::uint8_t> boundPixels(GLenum format, GLint level = 0) {
   glGetTexImage(GL_TEXTURE_2D, level, format, GL_UNSIGNED_BYTE, out.data());
   glPixelStorei(GL_PACK_ALIGNMENT, savedAlignment);
   return out;
+}
+
+// The bound texture was made under the default filters: linear both ways, repeat wrapping in
+// both directions, and no mipmap levels.
+inline void expectDefaultSampling() {
+  EXPECT_EQ(boundParameter(GL_TEXTURE_MIN_FILTER), GL_LINEAR);
+  EXPECT_EQ(boundParameter(GL_TEXTURE_MAG_FILTER), GL_LINEAR);
+  EXPECT_EQ(boundParameter(GL_TEXTURE_WRAP_S), GL_REPEAT);
+  EXPECT_EQ(boundParameter(GL_TEXTURE_WRAP_T), GL_REPEAT);
+  EXPECT_EQ(boundLevel(1).width, 0);
 }

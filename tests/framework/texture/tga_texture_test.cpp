@@ -78,11 +78,7 @@ TEST_F(TgaTexture, TwentyFourBitImageBecomesAnRgbTexture) {
   EXPECT_EQ(boundTexture(), static_cast<GLint>(slot.TEXID));
   EXPECT_EQ(boundLevel().internalFormat, 3);  // the component count, as handed to GL
   EXPECT_EQ(boundPixels(GL_RGB), expected);
-  EXPECT_EQ(boundParameter(GL_TEXTURE_MIN_FILTER), GL_LINEAR);
-  EXPECT_EQ(boundParameter(GL_TEXTURE_MAG_FILTER), GL_LINEAR);
-  EXPECT_EQ(boundParameter(GL_TEXTURE_WRAP_S), GL_REPEAT);
-  EXPECT_EQ(boundParameter(GL_TEXTURE_WRAP_T), GL_REPEAT);
-  EXPECT_EQ(boundLevel(1).width, 0);
+  expectDefaultSampling();
   EXPECT_TRUE(NoGlError());
 }
 
