@@ -18,4 +18,8 @@ void setPointerScreenPosition(int x, int y);
 void resetPointer();
 void setForegroundWindowOverride(HWND window);  // 0 = use the real answer
 
+// Makes GlobalAlloc and GlobalReAlloc fail for blocks larger than `bytes`, as they would
+// when memory runs out; 0 puts the normal limit back.
+void setGlobalMemoryLimit(std::size_t bytes);
+
 }  // namespace platform::seams

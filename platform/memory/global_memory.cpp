@@ -9,12 +9,14 @@
 #include <vector>
 
 #include "platform/core/handle_table.h"
+#include "platform/test_seams.h"
 #include "platform/win32.h"
 
 namespace {
 
 // Larger requests fail, as they would in the original's 32-bit address space.
 constexpr std::size_t kMaxBlock = std::size_t{1} << 30;
+std::size_t blockLimit = kMaxBlock;  // lowered by tests to make allocations fail
 
 struct Block {
   std::vector<std::uint8_t> bytes;
@@ -27,7 +29,7 @@ platform::HandleTable<Block>& blocks() {
 }
 
 bool resize(Block& b, std::size_t size) {
-  if (size > kMaxBlock) return false;
+  if (size > blockLimit) return false;
   try {
     b.bytes.resize(size, 0);
   } catch (const std::bad_alloc&) {
@@ -37,6 +39,8 @@ bool resize(Block& b, std::size_t size) {
 }
 
 }  // namespace
+
+void platform::seams::setGlobalMemoryLimit(std::size_t bytes) { blockLimit = bytes ? bytes : kMaxBlock; }
 
 HGLOBAL GlobalAlloc(UINT /*flags*/, std::size_t bytes) {
   Block b;

@@ -8,6 +8,7 @@
 
 #include "framework/framework.h"
 #include "platform/gdi/device_context.h"
+#include "platform/test_seams.h"
 #include "tests/framework/button/bmp_pictures.h"
 #include "tests/support/image_fixtures.h"
 #include "tests/support/region_rects.h"
@@ -158,6 +159,47 @@ TEST(BitmapToRegion, ManyRunsAcrossPieces) {
     EXPECT_EQ(rectsOf(r).size(), static_cast<std::size_t>(runs));
     expectCovers(r, width, height, opaque);
     DeleteObject(r);
+  }
+}
+
+// The rectangle buffer starts with room for ALLOC_UNIT rectangles (32 + 16 * 100 = 1632
+// bytes) and grows by as many. When it cannot be had or grown the shape is not built at
+// all: 0, never a region with runs missing, and nothing left behind.
+TEST(BitmapToRegion, ABufferThatCannotBeHadGivesZeroNotAPartialShape) {
+  struct ResetLimit {
+    ~ResetLimit() { platform::seams::setGlobalMemoryLimit(0); }
+  } reset;
+  auto picture = [](int runs) {
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(2 * runs), M);
+    for (int i = 0; i < runs; ++i) pixels[static_cast<std::size_t>(2 * i)] = O;
+    return pictures::writeTrueColour("limit" + std::to_string(runs) + ".bmp", 24, 2 * runs, 1, pixels);
+  };
+  const std::string hundred = picture(100), hundredAndOne = picture(101);
+  int before = liveDeviceContexts();
+  struct Case {
+    std::size_t limit;
+    const std::string& file;
+    int rects;  // -1: no region
+  };
+  const Case cases[] = {
+      {1632, hundred, 100},       // fits the first buffer
+      {1632, hundredAndOne, -1},  // the 101st rectangle needs a larger one
+      {1631, hundred, -1},        // not even the first buffer
+      {3232, hundredAndOne, 101},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "limit " << c.limit << ", " << c.file);
+    platform::seams::setGlobalMemoryLimit(c.limit);
+    HRGN r = BITMAPTOREGION(c.file, kMagenta, 1);
+    platform::seams::setGlobalMemoryLimit(0);
+    if (c.rects < 0) {
+      EXPECT_EQ(r, 0u);
+    } else {
+      ASSERT_NE(r, 0u);
+      EXPECT_EQ(rectsOf(r).size(), static_cast<std::size_t>(c.rects));
+      DeleteObject(r);
+    }
+    EXPECT_EQ(liveDeviceContexts(), before);
   }
 }
 
