@@ -27,7 +27,7 @@ BarkSample sampleBark(double u, double v) {
   const double phase = across - std::floor(across);
   // 0 on a furrow's line, 0.5 mid-plate; ragged at small scale.
   const double edge = (phase < 0.5 ? phase : 1 - phase) + 0.03 * fbm(u, v, 16, 24, 2, 0.5, 10);
-  const double furrowWidth = 0.07 + 0.12 * clamp01(0.5 + fbm(u, v, 4, 3, 2, 0.5, 14));
+  const double furrowWidth = 0.06 + 0.10 * clamp01(0.5 + fbm(u, v, 4, 3, 2, 0.5, 14));
   double height = smoothstep(0.0, furrowWidth, edge);
   height = height * height * (0.85 + 0.15 * smoothstep(0.15, 0.5, edge));
 
@@ -63,9 +63,9 @@ Image makeBark() {
   }
 
   const Colour furrow{0.08, 0.06, 0.05};
-  const Colour plateWarm{0.50, 0.31, 0.18};
-  const Colour plateDark{0.30, 0.21, 0.15};
-  const Colour weathered{0.44, 0.41, 0.37};
+  const Colour plateWarm{0.58, 0.37, 0.22};
+  const Colour plateDark{0.38, 0.27, 0.19};
+  const Colour weathered{0.52, 0.48, 0.43};
   std::vector<Colour> colours;
   colours.reserve(samples.size());
   for (int y = 0; y < kSize; ++y) {

@@ -43,8 +43,8 @@ struct Twig {
 };
 
 const Colour kBark{0.36, 0.24, 0.14};
-const Colour kNeedleBase{0.10, 0.24, 0.08};
-const Colour kNeedleTip{0.30, 0.46, 0.15};
+const Colour kNeedleBase{0.14, 0.31, 0.10};
+const Colour kNeedleTip{0.38, 0.56, 0.20};
 
 // Paired needles all along a twig, pointing forward, shorter towards its tip.
 void dressTwig(Canvas& canvas, const Twig& twig, Random& random) {
