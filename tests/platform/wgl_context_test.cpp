@@ -66,10 +66,23 @@ TEST_F(WglTest, ContextIsMadeCurrentDrawsAndSwaps) {
   const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
   ASSERT_NE(version, nullptr);
   EXPECT_GE(version[0], '1');
-  // A compatibility context still has the fixed-function pipeline.
+  // A compatibility context: the fixed-function pipeline is there, and from GL 3.2 on the
+  // profile says so.
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
+  glBegin(GL_TRIANGLES);
+  glVertex2f(0, 0);
+  glEnd();
   EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+  GLint major = 0, minor = 0;
+  glGetIntegerv(0x821B, &major);  // GL_MAJOR_VERSION
+  glGetIntegerv(0x821C, &minor);  // GL_MINOR_VERSION
+  glGetError();  // a GL older than 3.0 does not know the two queries
+  if (major * 10 + minor >= 32) {
+    GLint profile = 0;
+    glGetIntegerv(0x9126, &profile);  // GL_CONTEXT_PROFILE_MASK
+    EXPECT_TRUE(profile & 0x2) << "profile mask " << profile;  // the compatibility bit
+  }
 
   // Clear the back buffer, swap, and read what the new back buffer was drawn with.
   glClearColor(1.0f, 0.0f, 0.0f, 1.0f);
