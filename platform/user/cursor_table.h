@@ -18,7 +18,11 @@ struct Cursor {
 
 const Cursor* findCursor(HCURSOR cursor);
 // Makes `cursor` the pointer's shape; 0 or an unknown handle leaves the shape alone.
-void showCursor(HCURSOR cursor);
+// Showing the cursor already shown does nothing unless `again` (the desktop may have
+// changed the shape meanwhile, e.g. when the pointer came back from another window).
+void showCursor(HCURSOR cursor, bool again = false);
+// The cursor last shown over one of the program's windows, 0 before any.
+HCURSOR shownCursor();
 // The picture to use as a window icon, when the handle names one (a file cursor or icon).
 const CursorImage* iconImage(HICON icon);
 

@@ -46,9 +46,14 @@ constexpr std::streamoff kMaxCursorFile = 4 << 20;
 
 const Cursor* findCursor(HCURSOR cursor) { return cursors().find(cursor); }
 
-void showCursor(HCURSOR handle) {
+namespace {
+HCURSOR gShown = 0;
+}  // namespace
+
+void showCursor(HCURSOR handle, bool again) {
   Cursor* c = cursors().find(handle);
-  if (!c) return;
+  if (!c || (handle == gShown && !again)) return;
+  gShown = handle;
   if (!c->native) {
     c->native = c->system ? sdl::createSystemCursor(*c->system)
                           : sdl::createImageCursor(c->image.width, c->image.height, c->image.rgba, c->image.hotX,
@@ -56,6 +61,8 @@ void showCursor(HCURSOR handle) {
   }
   sdl::setCursor(c->native);
 }
+
+HCURSOR shownCursor() { return gShown; }
 
 const CursorImage* iconImage(HICON icon) {
   const Cursor* c = cursors().find(icon);

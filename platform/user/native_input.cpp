@@ -16,7 +16,6 @@ using sdl::EventKind;
 using sdl::InputEvent;
 
 unsigned gButtonsHeld = 0;  // bit (b - 1) for each sdl::PointerButton b held
-HCURSOR gShownCursor = 0;
 
 LPARAM keyFlags(const InputEvent& e) {
   DWORD flags = 1;  // repeat count
@@ -78,13 +77,11 @@ HWND childAt(HWND parent, POINT* p) {
   return parent;
 }
 
-void showClassCursor(HWND window) {
+void showClassCursor(HWND window, bool again = false) {
   Window* w = findWindow(window);
   const WindowClass* c = w ? findClass(w->className.c_str()) : nullptr;
   // A window whose class has no cursor keeps the shape it finds, as on the system.
-  if (!c || !c->cursor || c->cursor == gShownCursor) return;
-  gShownCursor = c->cursor;
-  showCursor(c->cursor);
+  if (c && c->cursor) showCursor(c->cursor, again);
 }
 
 // Where a pointer event goes and with which client coordinates: the capture window gets
@@ -175,8 +172,7 @@ void handle(const InputEvent& e) {
       break;
     }
     case EventKind::PointerEnter:
-      gShownCursor = 0;
-      showClassCursor(top);
+      showClassCursor(top, true);
       break;
     case EventKind::None:
       break;

@@ -1,6 +1,7 @@
 // Native input turned into messages: the key table, pointer coordinates and flags, move
 // coalescing, capture, the wheel, and the pointer and foreground seams.
 #include "platform/sdl/test_events.h"
+#include "platform/user/cursor_table.h"
 #include "platform/test_seams.h"
 #include "tests/platform/user_test_support.h"
 
@@ -172,6 +173,24 @@ TEST_F(UserInput, PointerMessagesGoToTheChildUnderThePointer) {
   EXPECT_EQ(inChild.lParam, MAKELPARAM(10, 10));
   EXPECT_EQ(outside.hwnd, h);
   EXPECT_EQ(outside.lParam, MAKELPARAM(90, 60));
+}
+
+TEST_F(UserInput, TheClassCursorOfTheWindowUnderThePointerIsShown) {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = DefWindowProcA;
+  wc.hCursor = LoadCursorA(0, IDC_NO);
+  wc.lpszClassName = "NoEntryWindow";
+  ASSERT_NE(RegisterClassA(&wc), 0);
+  HWND h = makeWindow();
+  HWND child = CreateWindowExA(0, "NoEntryWindow", "", WS_CHILD | WS_VISIBLE, 100, 50, 40, 30, h, 0, 0, nullptr);
+  ASSERT_NE(child, 0u);
+  drainQueue();
+  ASSERT_TRUE(ev::pushPointerMove(nativeOf(h), 110, 60));
+  drainQueue();
+  EXPECT_EQ(platform::user::shownCursor(), LoadCursorA(0, IDC_NO));
+  ASSERT_TRUE(ev::pushPointerMove(nativeOf(h), 300, 300));
+  drainQueue();
+  EXPECT_EQ(platform::user::shownCursor(), LoadCursorA(0, IDC_ARROW));
 }
 
 TEST_F(UserInput, PointerAndForegroundSeams) {
