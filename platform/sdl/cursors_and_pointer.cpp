@@ -32,8 +32,9 @@ void setCursor(NativeCursor* cursor) {
   if (cursor && videoReady()) SDL_SetCursor(reinterpret_cast<SDL_Cursor*>(cursor));
 }
 
+// Without video running there is no pointer to ask about (and none is started for it).
 bool globalPointer(int* x, int* y) {
-  if (!initVideo()) return false;
+  if (!videoReady()) return false;
   SDL_GetGlobalMouseState(x, y);
   return true;
 }

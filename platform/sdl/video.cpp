@@ -19,7 +19,10 @@ bool initVideo() {
   // The first click on an inactive window is a click for the program, as on Windows.
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-    std::fprintf(stderr, "SDL video: %s\n", SDL_GetError());
+    // Said once: later calls keep failing the same way.
+    static bool told = false;
+    if (!told) std::fprintf(stderr, "SDL video: %s\n", SDL_GetError());
+    told = true;
     return false;
   }
   // Keep the GL library loaded for the whole run, so that the driver is not unloaded and
