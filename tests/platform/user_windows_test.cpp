@@ -1,5 +1,6 @@
 // Classes and windows: registration, creation and destruction with their messages inside
 // the calls, the frame metrics, the child-window tree and stale handles.
+#include "platform/sdl/test_events.h"
 #include "tests/platform/user_test_support.h"
 
 namespace {
@@ -90,6 +91,26 @@ TEST_F(UserWindows, FrameMetricsOfCaptionedBorderedAndBareWindows) {
     EXPECT_EQ(client.right, c.clientWidth) << std::hex << c.style;
     EXPECT_EQ(client.bottom, c.clientHeight) << std::hex << c.style;
   }
+}
+
+TEST_F(UserWindows, ThinBorderedScreenSizedWindowCoversTheScreen) {
+  int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
+  HWND h = makeWindow(WS_POPUP | WS_VISIBLE | WS_BORDER | WS_SYSMENU, sw, sh);
+  ASSERT_NE(h, 0u);
+  RECT outer, client;
+  GetWindowRect(h, &outer);
+  GetClientRect(h, &client);
+  EXPECT_EQ(outer.right, sw);
+  EXPECT_EQ(outer.bottom, sh);
+  EXPECT_EQ(client.right, sw - 2);
+  EXPECT_EQ(client.bottom, sh - 2);
+  // The native window is the whole screen; its pixel (10, 10) is client pixel (9, 9).
+  drainQueue();
+  ASSERT_TRUE(platform::sdl::test::pushButton(nativeOf(h), platform::sdl::ButtonLeft, true, 10, 10));
+  MSG m{};
+  ASSERT_TRUE(PeekMessageA(&m, 0, 0, 0, PM_REMOVE));
+  EXPECT_EQ(m.message, WM_LBUTTONDOWN);
+  EXPECT_EQ(m.lParam, MAKELPARAM(9, 9));
 }
 
 TEST_F(UserWindows, ChildWindowsKeepParentIdAndRectangle) {
