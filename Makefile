@@ -1,5 +1,6 @@
 # make run   : install what is missing, build, and start the demo from app/data/
-# make test  : install what is missing, build, and run every test (plain and sanitizer builds)
+# make test  : install what is missing, build, and run every test (plain and sanitizer builds,
+#              then each fuzz target for FUZZ_SECONDS, 20 by default)
 # make bench : build and run the benchmarks
 # make example : build and start the image button example (examples/button_demo)
 
@@ -7,7 +8,7 @@ JOBS ?= $(shell nproc)
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 
-.PHONY: all deps build build-asan run example test test-plain test-asan bench fuzz clean
+.PHONY: all deps build build-asan run example test test-plain test-asan test-fuzz bench fuzz clean
 
 all: build
 
@@ -39,10 +40,17 @@ test-asan: build-asan
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --output-on-failure -j $(JOBS) -LE no-asan
 
-test: test-plain test-asan
+test-fuzz: deps
+	bash scripts/run-fuzz $(FUZZ_SECONDS)
+
+test: test-plain test-asan test-fuzz
 
 bench: build
 	bash scripts/run-benchmarks $(BUILD)
+
+# A longer fuzzing session by hand: make fuzz FUZZ_SECONDS=1800
+fuzz: deps
+	bash scripts/run-fuzz $(or $(FUZZ_SECONDS),600)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
