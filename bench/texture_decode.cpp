@@ -36,7 +36,7 @@ namespace {
 
 using image_writer::Bytes;
 constexpr int kSide = 2048;
-constexpr int kRuns = 15;
+constexpr int kRuns = 25;
 
 // A picture with the mix a foliage or bark texture has: flat patches (long runs) between
 // patches of fine detail (raw packets), and an alpha channel that is 0 on the flat parts.
