@@ -15,7 +15,14 @@ struct Queued {
   bool input;
 };
 
-std::deque<Queued>& queue() {
+// Posted messages (PostMessageA, the quit message, the characters TranslateMessage makes)
+// are taken before input messages, as on the system: so a key's character comes right after
+// the key, ahead of keys typed later.
+std::deque<Queued>& posted() {
+  static std::deque<Queued> q;
+  return q;
+}
+std::deque<Queued>& input() {
   static std::deque<Queued> q;
   return q;
 }
@@ -61,12 +68,12 @@ HWND windowToPaint(HWND filter) {
 }  // namespace
 
 void postMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  queue().push_back({stamp(window, message, wParam, lParam), gKeyModifiers, false});
+  posted().push_back({stamp(window, message, wParam, lParam), gKeyModifiers, false});
 }
 
 void postInputMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, unsigned modifiers) {
-  auto& q = queue();
-  if (message == WM_MOUSEMOVE && !q.empty() && q.back().input && q.back().msg.message == WM_MOUSEMOVE &&
+  auto& q = input();
+  if (message == WM_MOUSEMOVE && !q.empty() && q.back().msg.message == WM_MOUSEMOVE &&
       q.back().msg.hwnd == window) {
     q.back() = {stamp(window, message, wParam, lParam), modifiers, true};
     return;
@@ -75,12 +82,13 @@ void postInputMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, u
 }
 
 void discardMessagesFor(HWND window) {
-  auto& q = queue();
-  for (auto it = q.begin(); it != q.end();) {
-    if (it->msg.hwnd == window)
-      it = q.erase(it);
-    else
-      ++it;
+  for (auto* q : {&posted(), &input()}) {
+    for (auto it = q->begin(); it != q->end();) {
+      if (it->msg.hwnd == window)
+        it = q->erase(it);
+      else
+        ++it;
+    }
   }
 }
 
@@ -93,15 +101,16 @@ using namespace platform::user;
 BOOL PeekMessageA(MSG* msg, HWND window, UINT filterMin, UINT filterMax, UINT removeFlags) {
   if (!msg) return FALSE;
   pumpNativeEvents();
-  auto& q = queue();
-  for (auto it = q.begin(); it != q.end(); ++it) {
-    if (!matches(it->msg, window, filterMin, filterMax)) continue;
-    *msg = it->msg;
-    if (removeFlags & PM_REMOVE) {
-      if (it->input && isKeyMessage(it->msg.message)) gKeyModifiers = it->modifiers;
-      q.erase(it);
+  for (auto* q : {&posted(), &input()}) {
+    for (auto it = q->begin(); it != q->end(); ++it) {
+      if (!matches(it->msg, window, filterMin, filterMax)) continue;
+      *msg = it->msg;
+      if (removeFlags & PM_REMOVE) {
+        if (it->input && isKeyMessage(it->msg.message)) gKeyModifiers = it->modifiers;
+        q->erase(it);
+      }
+      return TRUE;
     }
-    return TRUE;
   }
   // Nothing queued: a window that needs painting gets its WM_PAINT now. It is not removed
   // by taking it; painting the window (BeginPaint/EndPaint) is what ends it.

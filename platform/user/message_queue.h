@@ -5,10 +5,11 @@
 
 namespace platform::user {
 
-// Appends a message to the queue, stamped with the time and pointer position. Messages
-// made from native input carry the keyboard modifiers of their moment; a pointer move
-// made from input replaces a pointer move for the same window at the queue's tail, so a
-// burst of moves with nothing between them collapses into the latest.
+// Appends a message to the queue, stamped with the time and pointer position. Posted
+// messages are taken before input messages. Messages made from native input carry the
+// keyboard modifiers of their moment; a pointer move replaces a pointer move for the same
+// window at the input queue's tail, so a burst of moves with nothing between them
+// collapses into the latest.
 void postMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 void postInputMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, unsigned modifiers);
 

@@ -79,14 +79,14 @@ TEST_F(UserMessages, TranslateMessagePostsTheCharacterForALaterCall) {
   ASSERT_EQ(m.message, WM_KEYDOWN);
   EXPECT_EQ(m.wParam, static_cast<WPARAM>('A'));
   EXPECT_TRUE(TranslateMessage(&m));
-  // The character queues behind what was already there.
+  // The character is posted: it comes next, ahead of the key typed after.
+  ASSERT_TRUE(GetMessageA(&m, 0, 0, 0));
+  EXPECT_EQ(m.message, WM_CHAR);
+  EXPECT_EQ(m.wParam, static_cast<WPARAM>('A'));
   ASSERT_TRUE(GetMessageA(&m, 0, 0, 0));
   EXPECT_EQ(m.message, WM_KEYDOWN);
   EXPECT_EQ(m.wParam, static_cast<WPARAM>('1'));
   TranslateMessage(&m);
-  ASSERT_TRUE(GetMessageA(&m, 0, 0, 0));
-  EXPECT_EQ(m.message, WM_CHAR);
-  EXPECT_EQ(m.wParam, static_cast<WPARAM>('A'));
   ASSERT_TRUE(GetMessageA(&m, 0, 0, 0));
   EXPECT_EQ(m.message, WM_CHAR);
   EXPECT_EQ(m.wParam, static_cast<WPARAM>('1'));
