@@ -1,5 +1,7 @@
 #include "platform/user/window_tree.h"
 
+#include <algorithm>
+
 #include "platform/core/handle_table.h"
 
 namespace platform::user {
@@ -39,6 +41,15 @@ Frame frameFor(DWORD style) {
   if ((style & WS_CAPTION) == WS_CAPTION) return {3, 19, 3, 3};
   if (style & (WS_BORDER | WS_DLGFRAME)) return {1, 1, 1, 1};
   return {0, 0, 0, 0};
+}
+
+RECT windowRect(int x, int y, int width, int height) {
+  constexpr int kLimit = 1 << 20;
+  x = std::clamp(x, -kLimit, kLimit);
+  y = std::clamp(y, -kLimit, kLimit);
+  width = std::clamp(width, 0, kLimit);
+  height = std::clamp(height, 0, kLimit);
+  return {x, y, x + width, y + height};
 }
 
 int clientWidth(const Window& w) {

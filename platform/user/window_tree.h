@@ -77,6 +77,10 @@ struct Frame {
 };
 Frame frameFor(DWORD style);
 
+// A window rectangle from a place and a size, kept within the layer's coordinate range
+// (places within +-2^20, sizes 0..2^20) so that no sum over it can overflow.
+RECT windowRect(int x, int y, int width, int height);
+
 // Client area size of a window.
 int clientWidth(const Window& w);
 int clientHeight(const Window& w);

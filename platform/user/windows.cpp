@@ -106,9 +106,7 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
       width = height = 0;
     }
   }
-  width = std::max(width, 0);
-  height = std::max(height, 0);
-  w.rect = {x, y, x + width, y + height};
+  w.rect = windowRect(x, y, width, height);
 
   if (!child) {
     w.native = createNative(w);
@@ -202,7 +200,7 @@ BOOL MoveWindow(HWND window, int x, int y, int width, int height, BOOL repaint) 
   Window* w = findWindow(window);
   if (!w) return FALSE;
   int oldWidth = clientWidth(*w), oldHeight = clientHeight(*w);
-  w->rect = {x, y, x + std::max(width, 0), y + std::max(height, 0)};
+  w->rect = windowRect(x, y, width, height);
   placeNative(*w);
   int newWidth = clientWidth(*w), newHeight = clientHeight(*w);
   if (repaint) InvalidateRect(window, nullptr, TRUE);

@@ -137,6 +137,21 @@ TEST_F(UserWindows, ChildWindowsKeepParentIdAndRectangle) {
   EXPECT_EQ(sized.back().lParam, MAKELPARAM(50, 60));
 }
 
+TEST_F(UserWindows, ExtremePlacesAndSizesAreKeptInRange) {
+  constexpr int kMax = 0x7FFFFFFF;
+  HWND top = makeWindow();
+  HWND child = CreateWindowExA(0, recorderClass(), "", WS_CHILD | WS_BORDER, kMax, kMax, kMax, kMax, top, 0, 0,
+                               nullptr);
+  ASSERT_NE(child, 0u);
+  RECT r;
+  ASSERT_TRUE(GetWindowRect(child, &r));
+  EXPECT_GT(r.right, r.left);
+  ASSERT_TRUE(MoveWindow(child, -kMax, -kMax, -5, kMax, FALSE));
+  ASSERT_TRUE(GetClientRect(child, &r));
+  EXPECT_EQ(r.right, 0);  // a negative width is no width
+  EXPECT_GT(r.bottom, 0);
+}
+
 TEST_F(UserWindows, DestroySendsWmDestroyInsideAndTakesChildrenAlong) {
   HWND top = makeWindow();
   HWND child = CreateWindowExA(0, recorderClass(), "", WS_CHILD, 0, 0, 5, 5, top, 0, 0, nullptr);
