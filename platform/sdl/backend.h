@@ -127,6 +127,8 @@ struct GlContext;  // opaque
 GlContext* createGlContext(NativeWindow window);
 bool makeGlCurrent(NativeWindow window, GlContext* context);  // null context: detach
 void deleteGlContext(GlContext* context);
+// True when some GL context is current on this window.
+bool glCurrentOn(NativeWindow window);
 void swapWindow(NativeWindow window);
 
 }  // namespace platform::sdl

@@ -33,6 +33,11 @@ void deleteGlContext(GlContext* context) {
   SDL_GL_DeleteContext(reinterpret_cast<SDL_GLContext>(context));
 }
 
+bool glCurrentOn(NativeWindow window) {
+  SDL_Window* current = SDL_GL_GetCurrentWindow();
+  return window && current && SDL_GL_GetCurrentContext() && SDL_GetWindowID(current) == window;
+}
+
 void swapWindow(NativeWindow window) {
   if (SDL_Window* w = window ? SDL_GetWindowFromID(window) : nullptr) SDL_GL_SwapWindow(w);
 }

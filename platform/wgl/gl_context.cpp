@@ -65,7 +65,8 @@ BOOL SwapBuffers(HDC dc) {
   if (!w) return FALSE;
   HWND window = w->handle;
   platform::sdl::NativeWindow native = w->native;
-  platform::wgl::compositeChildWindows(window);
+  // The child windows are drawn with GL, so only while a context is current on this window.
+  if (platform::sdl::glCurrentOn(native)) platform::wgl::compositeChildWindows(window);
   platform::sdl::swapWindow(native);
   return TRUE;
 }

@@ -101,6 +101,7 @@ TEST_F(WglTest, ContextIsMadeCurrentDrawsAndSwaps) {
 
   EXPECT_TRUE(wglMakeCurrent(dc, 0));
   EXPECT_EQ(wglGetCurrentContext(), 0u);
+  EXPECT_TRUE(SwapBuffers(dc));  // with nothing current there is only nothing to composite
   EXPECT_TRUE(wglDeleteContext(rc));
   EXPECT_FALSE(wglDeleteContext(rc));
   EXPECT_FALSE(wglMakeCurrent(dc, rc));
