@@ -30,6 +30,26 @@ TEST_F(UserMessages, PostedMessagesComeOutInOrderAndPeekWithoutRemoveLeavesThem)
   EXPECT_EQ(gReceived[2].wParam, 3u);
 }
 
+TEST_F(UserMessages, PeekFiltersByWindowAndMessageRange) {
+  HWND a = makeWindow();
+  HWND b = makeWindow();
+  HWND childOfB = CreateWindowExA(0, recorderClass(), "", WS_CHILD, 0, 0, 5, 5, b, 0, 0, nullptr);
+  drainQueue();
+  PostMessageA(a, WM_USER + 1, 0, 0);
+  PostMessageA(childOfB, WM_USER + 2, 0, 0);
+  PostMessageA(0, WM_USER + 3, 0, 0);  // to the thread itself
+  MSG m{};
+  ASSERT_TRUE(PeekMessageA(&m, b, 0, 0, PM_REMOVE));  // a window's filter takes its children's too
+  EXPECT_EQ(m.message, WM_USER + 2);
+  ASSERT_TRUE(PeekMessageA(&m, 0, WM_USER + 3, WM_USER + 9, PM_REMOVE));
+  EXPECT_EQ(m.message, WM_USER + 3);
+  EXPECT_EQ(m.hwnd, 0u);
+  EXPECT_FALSE(PeekMessageA(&m, b, 0, 0, PM_REMOVE));
+  ASSERT_TRUE(PeekMessageA(&m, 0, 0, 0, PM_REMOVE));
+  EXPECT_EQ(m.message, WM_USER + 1);
+  EXPECT_FALSE(PeekMessageA(nullptr, 0, 0, 0, PM_REMOVE));
+}
+
 TEST_F(UserMessages, SentMessagesRunBeforeTheCallReturnsEvenFromInsideAProcedure) {
   static std::vector<UINT> order;
   order.clear();
