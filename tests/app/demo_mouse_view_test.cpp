@@ -161,4 +161,27 @@ TEST_F(MouseViewTest, OffsetKeepsOddDepthsOnTheirAxis) {
   EXPECT_EQ(MY.Y, 2.5f);
 }
 
+// The speed handed in is the multiplier of every mouse increment in the window procedure:
+// 0 freezes the view, 2 (the demo's) turns one degree per pixel dragged.
+TEST_F(MouseViewTest, SpeedDrivesTheWindowProceduresIncrements) {
+  setView(0.0f, 0.0f, 0.0f);
+  auto drag = [](int dy) {
+    GLWNDPROC(HWINDOW, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 100));
+    GLWNDPROC(HWINDOW, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(100, static_cast<WORD>(100 + dy)));
+    GLWNDPROC(HWINDOW, WM_LBUTTONUP, 0, MAKELPARAM(100, static_cast<WORD>(100 + dy)));
+  };
+  SETGLMOUSEMOVE(GL_M0, 0);
+  drag(10);
+  EXPECT_EQ(XROT, 0.0f);
+
+  SETGLMOUSEMOVE(GL_M0, 2);
+  drag(10);
+  EXPECT_EQ(XROT, 10.0f);
+  glLoadIdentity();
+  SETGLMOUSEMOVE(GL_M0, 2);
+  // (0,1,0) turned 10 degrees about x
+  expectNear(modelViewTimes({0, 1, 0}),
+             {0, std::cos(10.0f * 3.14159265f / 180.0f), std::sin(10.0f * 3.14159265f / 180.0f)});
+}
+
 }  // namespace
