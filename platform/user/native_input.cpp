@@ -1,6 +1,8 @@
 // Native input events become queued messages, one message per event.
 #include <pixman.h>
 
+#include <algorithm>
+
 #include "platform/gdi/gdi_objects.h"
 #include "platform/sdl/backend.h"
 #include "platform/user/class_table.h"
@@ -106,76 +108,68 @@ bool pointerTarget(HWND top, const InputEvent& e, HWND* target, POINT* client) {
 
 LPARAM packPoint(POINT p) { return MAKELPARAM(static_cast<WORD>(p.x), static_cast<WORD>(p.y)); }
 
+void postPointerMove(HWND top, const InputEvent& e) {
+  gButtonsHeld = e.buttonsHeld;
+  HWND target = 0;
+  POINT client{};
+  if (!pointerTarget(top, e, &target, &client)) return;
+  showClassCursor(target);
+  postInputMessage(target, WM_MOUSEMOVE, pointerFlags(e.modifiers), packPoint(client), e.modifiers);
+}
+
+void postPointerButton(HWND top, const InputEvent& e) {
+  unsigned bit = 1u << (e.button - 1);
+  bool down = e.kind == EventKind::ButtonDown;
+  if (down)
+    gButtonsHeld |= bit;
+  else
+    gButtonsHeld &= ~bit;
+  HWND target = 0;
+  POINT client{};
+  if (!pointerTarget(top, e, &target, &client)) return;
+  UINT message = 0;
+  switch (e.button) {
+    case sdl::ButtonLeft: message = down ? WM_LBUTTONDOWN : WM_LBUTTONUP; break;
+    case sdl::ButtonRight: message = down ? WM_RBUTTONDOWN : WM_RBUTTONUP; break;
+    default: message = down ? WM_MBUTTONDOWN : WM_MBUTTONUP; break;
+  }
+  postInputMessage(target, message, pointerFlags(e.modifiers), packPoint(client), e.modifiers);
+}
+
+// The wheel goes to the focused window, with the distance in the high word (120 a step,
+// as a signed 16-bit number) and the pointer's screen position.
+void postWheel(HWND top, const InputEvent& e) {
+  int steps = std::clamp(e.wheelSteps, -273, 273);
+  auto delta = static_cast<WORD>(static_cast<SHORT>(steps * 120));
+  WPARAM wParam = pointerFlags(e.modifiers) | (static_cast<WPARAM>(delta) << 16);
+  POINT screen{};
+  GetCursorPos(&screen);
+  postInputMessage(top, WM_MOUSEWHEEL, wParam, packPoint(screen), e.modifiers);
+}
+
+// The desktop placed the native window (the client area); the frame follows it.
+void followNativeMove(HWND top, const InputEvent& e) {
+  Window* w = findWindow(top);
+  if (!w || w->nativeOrigin.x != 0 || w->nativeOrigin.y != 0) return;
+  Frame f = frameFor(w->style);
+  w->rect = windowRect(e.x - f.left, e.y - f.top, w->rect.right - w->rect.left, w->rect.bottom - w->rect.top);
+}
+
 void handle(const InputEvent& e) {
   HWND top = windowForNative(e.window);
   if (!top) return;
   switch (e.kind) {
     case EventKind::KeyDown:
-    case EventKind::KeyUp:
-      postKey(top, e);
-      break;
-    case EventKind::PointerMove: {
-      gButtonsHeld = e.buttonsHeld;
-      HWND target = 0;
-      POINT client{};
-      if (!pointerTarget(top, e, &target, &client)) break;
-      showClassCursor(target);
-      postInputMessage(target, WM_MOUSEMOVE, pointerFlags(e.modifiers), packPoint(client), e.modifiers);
-      break;
-    }
+    case EventKind::KeyUp: postKey(top, e); break;
+    case EventKind::PointerMove: postPointerMove(top, e); break;
     case EventKind::ButtonDown:
-    case EventKind::ButtonUp: {
-      unsigned bit = 1u << (e.button - 1);
-      bool down = e.kind == EventKind::ButtonDown;
-      if (down)
-        gButtonsHeld |= bit;
-      else
-        gButtonsHeld &= ~bit;
-      HWND target = 0;
-      POINT client{};
-      if (!pointerTarget(top, e, &target, &client)) break;
-      UINT message = 0;
-      switch (e.button) {
-        case sdl::ButtonLeft: message = down ? WM_LBUTTONDOWN : WM_LBUTTONUP; break;
-        case sdl::ButtonRight: message = down ? WM_RBUTTONDOWN : WM_RBUTTONUP; break;
-        default: message = down ? WM_MBUTTONDOWN : WM_MBUTTONUP; break;
-      }
-      postInputMessage(target, message, pointerFlags(e.modifiers), packPoint(client), e.modifiers);
-      break;
-    }
-    case EventKind::Wheel: {
-      // The wheel goes to the focused window, with the distance in the high word (120 a
-      // step) and the pointer's screen position.
-      auto delta = static_cast<WORD>(static_cast<SHORT>(e.wheelSteps * 120));
-      WPARAM wParam = pointerFlags(e.modifiers) | (static_cast<WPARAM>(delta) << 16);
-      POINT screen{};
-      GetCursorPos(&screen);
-      postInputMessage(top, WM_MOUSEWHEEL, wParam, packPoint(screen), e.modifiers);
-      break;
-    }
-    case EventKind::CloseRequest:
-      postInputMessage(top, WM_SYSCOMMAND, SC_CLOSE, 0, e.modifiers);
-      break;
-    case EventKind::Exposed:
-      InvalidateRect(top, nullptr, FALSE);
-      break;
-    case EventKind::Moved: {
-      Window* w = findWindow(top);
-      if (!w || w->nativeOrigin.x != 0 || w->nativeOrigin.y != 0) break;
-      // The desktop placed the native window (the client area); the frame follows it.
-      Frame f = frameFor(w->style);
-      int width = w->rect.right - w->rect.left, height = w->rect.bottom - w->rect.top;
-      w->rect.left = e.x - f.left;
-      w->rect.top = e.y - f.top;
-      w->rect.right = w->rect.left + width;
-      w->rect.bottom = w->rect.top + height;
-      break;
-    }
-    case EventKind::PointerEnter:
-      showClassCursor(top, true);
-      break;
-    case EventKind::None:
-      break;
+    case EventKind::ButtonUp: postPointerButton(top, e); break;
+    case EventKind::Wheel: postWheel(top, e); break;
+    case EventKind::CloseRequest: postInputMessage(top, WM_SYSCOMMAND, SC_CLOSE, 0, e.modifiers); break;
+    case EventKind::Exposed: InvalidateRect(top, nullptr, FALSE); break;
+    case EventKind::Moved: followNativeMove(top, e); break;
+    case EventKind::PointerEnter: showClassCursor(top, true); break;
+    case EventKind::None: break;
   }
 }
 
