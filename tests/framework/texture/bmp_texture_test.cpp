@@ -9,6 +9,7 @@
 #include "tests/framework/texture/texture_probe.h"
 #include "tests/support/gl_fixture.h"
 #include "tests/support/image_fixtures.h"
+#include "tools/image_writer/image_writer.h"
 
 using fixtures::Bytes;
 using fixtures::BmpLayout;
@@ -17,31 +18,46 @@ namespace {
 
 using Colour = std::function<std::array<std::uint8_t, 4>(int x, int row)>;
 
-// A BMP file whose pixel at (x, row) has `colour` (red, green, blue, alpha), rows given in file
-// order: bottom-up for a positive height, top-down for a negative one. Returns the path and,
-// through `expected`, the red-green-blue(-alpha) rows in the same order, which is the order GL
-// receives them in.
+// A BMP file whose pixel at (x, row) has `colour` (red, green, blue, alpha), rows counted in the
+// order the file stores them: bottom-up for a positive height, top-down for a negative one.
+// 24-bit and 32-bit files come from the shared image writer, a 16-bit one from the fixture
+// writer. Returns the path and, through `expected`, the red-green-blue(-alpha) rows in stored
+// order, which is the order GL receives them in.
 std::string writeBmp(const std::string& name, int width, int height, int bits, const Colour& colour,
                      Bytes* expected = nullptr) {
-  BmpLayout layout;
-  layout.width = width;
-  layout.height = height;
-  layout.bitsPerPixel = static_cast<std::uint16_t>(bits);
-  std::vector<Bytes> rows;
-  for (int row = 0; row < std::abs(height); ++row) {
-    Bytes stored;
+  const int rows = std::abs(height);
+  if (bits == 16) {
+    BmpLayout layout;
+    layout.width = width;
+    layout.height = height;
+    layout.bitsPerPixel = 16;
+    std::vector<Bytes> stored(rows);
+    for (int row = 0; row < rows; ++row)
+      for (int x = 0; x < width; ++x) {
+        const auto c = colour(x, row);
+        stored[row].insert(stored[row].end(), {c[0], c[1]});
+      }
+    return fixtures::writeFile(name, fixtures::bmpFile(layout, stored));
+  }
+  const int channels = bits / 8;
+  Bytes picture;  // top row first, as the writer takes it
+  for (int top = 0; top < rows; ++top) {
+    const int row = height < 0 ? top : rows - 1 - top;
     for (int x = 0; x < width; ++x) {
       const auto c = colour(x, row);
-      stored.insert(stored.end(), {c[2], c[1], c[0]});
-      if (bits == 32) stored.push_back(c[3]);
-      if (expected) {
-        expected->insert(expected->end(), {c[0], c[1], c[2]});
-        if (bits == 32) expected->push_back(c[3]);
-      }
+      picture.insert(picture.end(), c.begin(), c.begin() + channels);
     }
-    rows.push_back(stored);
   }
-  return fixtures::writeFile(name, fixtures::bmpFile(layout, rows));
+  for (int row = 0; expected && row < rows; ++row) {
+    for (int x = 0; x < width; ++x) {
+      const auto c = colour(x, row);
+      expected->insert(expected->end(), c.begin(), c.begin() + channels);
+    }
+  }
+  const std::string path = fixtures::tempPath(name);
+  EXPECT_TRUE(image_writer::writeFile(
+      path, image_writer::encodeBmp(width, rows, channels, picture.data(), {.topDown = height < 0})));
+  return path;
 }
 
 std::array<std::uint8_t, 4> gradient(int x, int row) {

@@ -7,6 +7,7 @@
 #include "tests/framework/texture/texture_probe.h"
 #include "tests/support/gl_fixture.h"
 #include "tests/support/image_fixtures.h"
+#include "tools/image_writer/image_writer.h"
 
 using fixtures::Bytes;
 using fixtures::operator+;
@@ -14,22 +15,28 @@ using fixtures::operator+=;
 
 namespace {
 
-// An uncompressed TGA whose pixel i has red = 3i, green = 255 - i, blue = 7i and alpha
-// (32 bits) = i * 40; returns the path and, through `expected`, the decoded pixels.
+// An uncompressed TGA, written by the shared image writer with the usual bottom-left origin,
+// whose pixel i (counted in the order the file stores them) has red = 3i, green = 255 - i,
+// blue = 7i and alpha (32 bits) = i * 40. Returns the path and, through `expected`, the decoded
+// pixels, which keep the file's order.
 std::string writeTga(const std::string& name, std::uint16_t width, std::uint16_t height, std::uint8_t bits,
                      Bytes* expected = nullptr) {
-  Bytes body;
+  const int channels = bits / 8;
+  Bytes stored;
   for (int i = 0; i < width * height; ++i) {
-    const auto r = static_cast<std::uint8_t>(3 * i), g = static_cast<std::uint8_t>(255 - i),
-               b = static_cast<std::uint8_t>(7 * i), a = static_cast<std::uint8_t>(i * 40);
-    body.insert(body.end(), {b, g, r});
-    if (bits == 32) body.push_back(a);
-    if (expected) {
-      expected->insert(expected->end(), {r, g, b});
-      if (bits == 32) expected->push_back(a);
-    }
+    const std::uint8_t pixel[4] = {static_cast<std::uint8_t>(3 * i), static_cast<std::uint8_t>(255 - i),
+                                   static_cast<std::uint8_t>(7 * i), static_cast<std::uint8_t>(i * 40)};
+    stored.insert(stored.end(), pixel, pixel + channels);
   }
-  return fixtures::writeFile(name, fixtures::tgaHeader(2, width, height, bits) + body);
+  if (expected) *expected = stored;
+  // The writer takes the top row first and stores the bottom row first.
+  const std::size_t rowBytes = std::size_t{width} * channels;
+  Bytes picture;
+  for (int row = height - 1; row >= 0; --row)
+    picture.insert(picture.end(), stored.begin() + row * rowBytes, stored.begin() + (row + 1) * rowBytes);
+  const std::string path = fixtures::tempPath(name);
+  EXPECT_TRUE(image_writer::writeFile(path, image_writer::encodeTga(width, height, channels, picture.data())));
+  return path;
 }
 
 // A one-colour run-length TGA (runs of 128 pixels and one shorter run).
