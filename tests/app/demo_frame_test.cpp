@@ -123,10 +123,7 @@ TEST_F(DemoWindowTest, EveryTreeLooksDifferent) {
 // degrees about x: the camera ends up below the floor, whose back face is culled.
 TEST_F(DemoWindowTest, FloorSeenFromBelowIsCulled) {
   const Frame before = runPass();
-  PostMessageA(HWINDOW, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(400, 300));
-  PostMessageA(HWINDOW, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(400, 210));
-  PostMessageA(HWINDOW, WM_LBUTTONUP, 0, MAKELPARAM(400, 210));
-  const Frame after = runUntilQueueEmpty();
+  const Frame after = dragThroughQueue(demo::Button::Left, {400, 300}, {400, 210});
   EXPECT_FLOAT_EQ(XROT, -90.0f);
   for (const auto& p : kOnFloor) {
     SCOPED_TRACE(testing::Message() << "floor point " << p[0] << ", " << p[2]);
@@ -141,10 +138,7 @@ TEST_F(DemoWindowTest, FloorSeenFromBelowIsCulled) {
 // A right drag of 50 pixels down moves the scene 10 units nearer.
 TEST_F(DemoWindowTest, RightDragZooms) {
   const Frame before = runPass();
-  PostMessageA(HWINDOW, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(400, 300));
-  PostMessageA(HWINDOW, WM_MOUSEMOVE, MK_RBUTTON, MAKELPARAM(400, 350));
-  PostMessageA(HWINDOW, WM_RBUTTONUP, 0, MAKELPARAM(400, 350));
-  const Frame after = runUntilQueueEmpty();
+  const Frame after = dragThroughQueue(demo::Button::Right, {400, 300}, {400, 350});
   EXPECT_FLOAT_EQ(DEPTH, -10.0f);
   // Nearer, the light marker moves up and out of its old place.
   EXPECT_FALSE(wholeSquare(after, projectScenePoint(0, 10, -5), 2, isWhite));

@@ -62,6 +62,13 @@ Frame DemoWindowTest::runUntilQueueEmpty() {
   return last;
 }
 
+Frame DemoWindowTest::dragThroughQueue(demo::Button button, POINT from, POINT to) {
+  demo::InputScript drag;
+  drag.drag(button, from, to, 0, 2);
+  for (int pass = 0; pass <= drag.lastPass(); ++pass) drag.postDue(pass);
+  return runUntilQueueEmpty();
+}
+
 PixelBox differingPixels(const Frame& a, const Frame& b) {
   PixelBox box;
   if (a.size.width != b.size.width || a.size.height != b.size.height) return {0, 0, 1 << 30, 1 << 30};

@@ -41,6 +41,9 @@ class DemoWindowTest : public ::testing::Test {
   Frame runPass();
   // Runs passes until the window's queue is empty; returns the last frame.
   Frame runUntilQueueEmpty();
+  // Posts a drag (button down, one pointer move, button up, in client coordinates) to the
+  // window's queue and runs passes until it is handled; returns the last frame.
+  Frame dragThroughQueue(demo::Button button, POINT from, POINT to);
 };
 
 // Bounding box of the pixels in which two frames differ; empty when they are equal.
