@@ -23,6 +23,11 @@ void ensureGlWindow() {
   OGLWINDOWSETTING(ARROW, nullptr, GENERIC, nullptr);
   SHOWMENUBAR = true;
   GETINPUTCOMMAND = recorder;
+  SHOWSTATUSBAR = true;
+  STATUSITEM[0] = 150;
+  STATUSITEM[1] = 250;
+  STATUSITEM[2] = -1;
+  MAXSTATUSITEM = 3;
   CREATEOGLWINDOW("image buttons", 400, 300, 32, false);
 }
 
@@ -89,18 +94,28 @@ void ImageButtonTest::pumpAll() {
   for (int i = 0; i < 1000 && PeekMessageA(&peek, 0, 0, 0, PM_NOREMOVE); ++i) SETGLMSG();
 }
 
-std::uint32_t ImageButtonTest::screenColourAt(int clientX, int clientY) {
+ImageButtonTest::Screen ImageButtonTest::screen() {
   RECT client{};
   GetClientRect(HWINDOW, &client);
   glDrawBuffer(GL_BACK);
   glClearColor(0, 0, 0, 1);
   glClear(GL_COLOR_BUFFER_BIT);
   platform::wgl::compositeChildWindows(HWINDOW);
-  std::uint8_t rgba[4] = {};
+  const int w = client.right, h = client.bottom;
+  std::vector<std::uint8_t> rgba(static_cast<std::size_t>(w) * h * 4);
   glReadBuffer(GL_BACK);
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glReadPixels(clientX, client.bottom - 1 - clientY, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
-  return static_cast<std::uint32_t>(rgba[0]) << 16 | static_cast<std::uint32_t>(rgba[1]) << 8 | rgba[2];
+  glReadPixels(0, 0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+  Screen out;
+  out.width = w;
+  out.colours.resize(static_cast<std::size_t>(w) * h);
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      const std::uint8_t* p = &rgba[(static_cast<std::size_t>(h - 1 - y) * w + x) * 4];
+      out.colours[static_cast<std::size_t>(y) * w + x] = static_cast<std::uint32_t>(p[0]) << 16 | p[1] << 8 | p[2];
+    }
+  }
+  return out;
 }
 
 }  // namespace buttontest

@@ -1,7 +1,8 @@
 // Image buttons on the real GL window, driven by messages through the framework's pump.
 //
 // The GL window is made once per test program (the class "GLWindow" registers only once
-// per process) with SHOWMENUBAR set and GETINPUTCOMMAND recording every command it gets.
+// per process) with SHOWMENUBAR set, GETINPUTCOMMAND recording every command it gets, and a
+// status bar of three parts ending at 150, 250 and the right border.
 // The faces come from the face generator: a round 64 x 64 button and a diamond 80 x 80 one.
 #pragma once
 
@@ -48,9 +49,15 @@ class ImageButtonTest : public ::testing::Test {
   // The commands GETINPUTCOMMAND received since the test began.
   static std::vector<Command>& commands();
 
-  // Composites the child windows over a cleared back buffer and reads the colour
-  // (0xRRGGBB) at a client position of the GL window.
-  static std::uint32_t screenColourAt(int clientX, int clientY);
+  // Composites the child windows over a cleared back buffer and reads the colours
+  // (0xRRGGBB) of the GL window's client area, top row first.
+  struct Screen {
+    int width = 0;
+    std::vector<std::uint32_t> colours;
+    std::uint32_t at(int x, int y) const { return colours[static_cast<std::size_t>(y) * width + x]; }
+  };
+  static Screen screen();
+  static std::uint32_t screenColourAt(int clientX, int clientY) { return screen().at(clientX, clientY); }
 
   std::vector<HWND> made_;
 };

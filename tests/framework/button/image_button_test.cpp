@@ -178,6 +178,33 @@ TEST_F(ImageButtonTest, PaintingIsClippedToTheShape) {
   EXPECT_EQ(screenColourAt(40 + 32, 50 + 32), 0xFFFFFFu) << "the white mark in the middle";
 }
 
+// The status bar that CREATEOGLWINDOW made lies over the GL picture with the buttons: its
+// face colour along the bottom of the client area, the text in its first part, and the
+// three parts the host program asked for.
+TEST_F(ImageButtonTest, TheStatusBarShowsOverTheGlPictureBesideTheButtons) {
+  ASSERT_NE(HSTATUS, 0u);
+  HWND b = makeButton("round", 1, 40, 50);
+  ASSERT_NE(b, 0u);
+  pumpAll();
+  RECT client{}, bar{}, window{};
+  GetClientRect(HWINDOW, &client);
+  GetWindowRect(HSTATUS, &bar);
+  GetWindowRect(HWINDOW, &window);
+  const int barTop = bar.top - (window.top + 19);
+  EXPECT_EQ(bar.bottom - (window.top + 19), client.bottom);
+  int edges[3] = {};
+  ASSERT_EQ(SendMessageA(HSTATUS, SB_GETPARTS, 3, reinterpret_cast<LPARAM>(edges)), 3);
+  EXPECT_EQ(edges[1], 250);
+  const Screen shot = screen();
+  EXPECT_EQ(shot.at(200, barTop + 1), 0xF0F0F0u);
+  EXPECT_EQ(shot.at(200, barTop - 1), 0u);
+  int ink = 0;
+  for (int x = 4; x < 100; ++x)
+    for (int y = barTop + 5; y < client.bottom - 4; ++y) ink += (shot.at(x, y) >> 8 & 0xFF) < 100;
+  EXPECT_GT(ink, 40) << "\"Percorso file\" in the first part";
+  EXPECT_EQ(shot.at(40 + kInX, 50 + kInY), bodyColour(Shape::Round, 'N'));
+}
+
 TEST_F(ImageButtonTest, AMissingHoverFaceShowsTheNormalFace) {
   HWND b = makeButton("half", 1, 40, 50);
   EXPECT_EQ(GetPropA(b, HOVERBMP), 0u);
