@@ -101,9 +101,10 @@ void fillRun(std::uint8_t* out, const std::uint8_t* color, std::size_t count, st
   }
 }
 
-// The image specification (file bytes 12 to 17) and the image buffer, shared by both body
-// readers. Shows the message and returns false on failure; nothing is allocated then.
-bool readImageSpecification(TGATEXTURE& texture) {
+// The image description (file bytes 12 to 17: size, depth, descriptor) and the image buffer,
+// shared by both body readers. Shows the message and returns false on failure; nothing is
+// allocated then.
+bool readImageDescription(TGATEXTURE& texture) {
   if (readBuffer.read(TGA.HEADER, sizeof TGA.HEADER) < sizeof TGA.HEADER) return fail("Could not read info header");
   texture.WIDTH = TGA.HEADER[1] * 256u + TGA.HEADER[0];
   texture.HEIGHT = TGA.HEADER[3] * 256u + TGA.HEADER[2];
@@ -148,7 +149,7 @@ bool LOADTGA(TGATEXTURE& TEXTURE, const std::string& FILENAME) {
 }
 
 bool LOADUNCOMPRESSEDTGA(TGATEXTURE& TEXTURE, const std::string& /*FILENAME*/) {
-  if (!readImageSpecification(TEXTURE)) return false;
+  if (!readImageDescription(TEXTURE)) return false;
   if (readBuffer.read(TEXTURE.IMAGEDATA, TGA.IMAGESIZE) < TGA.IMAGESIZE) {
     fail("Could not read image data");
     freeImage(TEXTURE);
@@ -160,7 +161,7 @@ bool LOADUNCOMPRESSEDTGA(TGATEXTURE& TEXTURE, const std::string& /*FILENAME*/) {
 }
 
 bool LOADCOMPRESSEDTGA(TGATEXTURE& TEXTURE, const std::string& /*FILENAME*/) {
-  if (!readImageSpecification(TEXTURE)) return false;
+  if (!readImageDescription(TEXTURE)) return false;
   const std::size_t bytesPerPixel = TGA.BYTESPERPIXEL;
   const std::size_t pixelCount = std::size_t{TEXTURE.HEIGHT} * TEXTURE.WIDTH;
   std::size_t currentPixel = 0;
