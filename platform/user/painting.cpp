@@ -24,7 +24,7 @@ bool releaseWindowDc(HWND window, HDC dc) {
     auto& list = w->deviceContexts;
     list.erase(std::remove(list.begin(), list.end(), dc), list.end());
   }
-  return platform::gdi::removeDeviceContext(dc);
+  return platform::gdi::destroyDeviceContext(dc);
 }
 
 }  // namespace

@@ -180,7 +180,7 @@ BOOL DestroyWindow(HWND window) {
   }
   discardMessagesFor(window);
   if (w->region) platform::gdi::removeObject(w->region);
-  for (HDC dc : w->deviceContexts) platform::gdi::removeDeviceContext(dc);
+  for (HDC dc : w->deviceContexts) platform::gdi::destroyDeviceContext(dc);
   platform::sdl::NativeWindow native = w->native;
   removeWindow(window);
   releaseChildSurface(window);  // the pixels a child window painted into

@@ -228,3 +228,21 @@ TEST(UserScreen, MetricsGiveThePrimaryScreen) {
 }
 
 }  // namespace
+
+// A window DC lets go of what was selected into it when it is released or when its window
+// goes, so that object can be deleted afterwards.
+TEST_F(UserTest, WindowDcsLetGoOfTheirPaletteWhenReleasedOrDestroyed) {
+  HWND window = makeWindow();
+  HPALETTE released = CreateHalftonePalette(0);
+  HDC dc = GetDC(window);
+  SelectPalette(dc, released, FALSE);
+  EXPECT_FALSE(DeleteObject(released));  // still held by the context
+  ReleaseDC(window, dc);
+  EXPECT_TRUE(DeleteObject(released));
+
+  HWND doomed = makeWindow();
+  HPALETTE destroyed = CreateHalftonePalette(0);
+  SelectPalette(GetDC(doomed), destroyed, FALSE);
+  DestroyWindow(doomed);
+  EXPECT_TRUE(DeleteObject(destroyed));
+}
