@@ -51,6 +51,12 @@ e2e_start_xvfb() {
   for i in $(seq 1 100); do
     if [ -s "$displayFile" ]; then
       export DISPLAY=":$(head -n1 "$displayFile")"
+      # Wait until the server answers a client, so the program never races its start.
+      local j
+      for j in $(seq 1 100); do
+        xdpyinfo >/dev/null 2>&1 && break
+        sleep 0.1
+      done
       e2e_log "Xvfb on $DISPLAY"
       return 0
     fi
