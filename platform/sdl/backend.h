@@ -33,7 +33,7 @@ struct NativeWindowSpec {
   bool visible = false;
 };
 
-NativeWindow createWindow(const NativeWindowSpec& spec);
+NativeWindow createWindow(const NativeWindowSpec& wanted);
 void destroyWindow(NativeWindow window);
 void showWindow(NativeWindow window, bool visible);
 void setWindowTitle(NativeWindow window, const std::string& titleUtf8);

@@ -68,20 +68,20 @@ SDL_Window* native(NativeWindow window) { return window ? SDL_GetWindowFromID(wi
 
 }  // namespace
 
-NativeWindow createWindow(const NativeWindowSpec& spec) {
+NativeWindow createWindow(const NativeWindowSpec& wanted) {
   if (!initVideo()) return 0;
   setWindowGlAttributes();
-  Uint32 flags = SDL_WINDOW_OPENGL | (spec.visible ? SDL_WINDOW_SHOWN : SDL_WINDOW_HIDDEN);
-  int x = spec.x, y = spec.y, w = spec.width < 1 ? 1 : spec.width, h = spec.height < 1 ? 1 : spec.height;
-  if (spec.coverScreen) {
+  Uint32 flags = SDL_WINDOW_OPENGL | (wanted.visible ? SDL_WINDOW_SHOWN : SDL_WINDOW_HIDDEN);
+  int x = wanted.x, y = wanted.y, w = wanted.width < 1 ? 1 : wanted.width, h = wanted.height < 1 ? 1 : wanted.height;
+  if (wanted.coverScreen) {
     flags |= SDL_WINDOW_BORDERLESS | SDL_WINDOW_FULLSCREEN_DESKTOP;
-  } else if (!spec.decorated) {
+  } else if (!wanted.decorated) {
     flags |= SDL_WINDOW_BORDERLESS;
   }
-  SDL_Window* window = SDL_CreateWindow(spec.titleUtf8.c_str(), x, y, w, h, flags);
+  SDL_Window* window = SDL_CreateWindow(wanted.titleUtf8.c_str(), x, y, w, h, flags);
   if (!window) {
     // A window without GL still serves everything but a GL context.
-    window = SDL_CreateWindow(spec.titleUtf8.c_str(), x, y, w, h, flags & ~SDL_WINDOW_OPENGL);
+    window = SDL_CreateWindow(wanted.titleUtf8.c_str(), x, y, w, h, flags & ~SDL_WINDOW_OPENGL);
   }
   if (!window) {
     std::fprintf(stderr, "SDL window: %s\n", SDL_GetError());

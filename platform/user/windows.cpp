@@ -26,26 +26,26 @@ bool coversScreen(const Window& w) {
 }
 
 sdl::NativeWindow createNative(Window& w) {
-  sdl::NativeWindowSpec spec;
-  spec.titleUtf8 = sdl::toUtf8(w.title.c_str());
+  sdl::NativeWindowSpec wanted;
+  wanted.titleUtf8 = sdl::toUtf8(w.title.c_str());
   Frame f = frameFor(w.style);
   if (coversScreen(w)) {
-    spec.coverScreen = true;
-    spec.decorated = false;
-    spec.x = w.rect.left;
-    spec.y = w.rect.top;
-    spec.width = w.rect.right - w.rect.left;
-    spec.height = w.rect.bottom - w.rect.top;
+    wanted.coverScreen = true;
+    wanted.decorated = false;
+    wanted.x = w.rect.left;
+    wanted.y = w.rect.top;
+    wanted.width = w.rect.right - w.rect.left;
+    wanted.height = w.rect.bottom - w.rect.top;
     w.nativeOrigin = {-f.left, -f.top};
   } else {
-    spec.decorated = (w.style & WS_CAPTION) == WS_CAPTION;
-    spec.x = w.rect.left + f.left;
-    spec.y = w.rect.top + f.top;
-    spec.width = clientWidth(w);
-    spec.height = clientHeight(w);
+    wanted.decorated = (w.style & WS_CAPTION) == WS_CAPTION;
+    wanted.x = w.rect.left + f.left;
+    wanted.y = w.rect.top + f.top;
+    wanted.width = clientWidth(w);
+    wanted.height = clientHeight(w);
     w.nativeOrigin = {0, 0};
   }
-  return sdl::createWindow(spec);
+  return sdl::createWindow(wanted);
 }
 
 void placeNative(const Window& w) {
