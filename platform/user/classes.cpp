@@ -52,36 +52,37 @@ const WindowClass* findClass(LPCSTR name) {
 
 using platform::user::WindowClass;
 
+namespace {
+
+// The fields the plain and the extended class records share.
+template <class Record>
+WindowClass classFrom(const Record& wc) {
+  WindowClass c;
+  c.name = wc.lpszClassName;
+  c.style = wc.style;
+  c.proc = wc.lpfnWndProc;
+  c.classExtra = wc.cbClsExtra;
+  c.windowExtra = wc.cbWndExtra;
+  c.instance = wc.hInstance;
+  c.icon = wc.hIcon;
+  c.cursor = wc.hCursor;
+  c.background = wc.hbrBackground;
+  return c;
+}
+
+}  // namespace
+
 ATOM RegisterClassA(const WNDCLASSA* wc) {
   if (!wc || !wc->lpszClassName || IS_INTRESOURCE(wc->lpszClassName)) return 0;
-  WindowClass c;
-  c.name = wc->lpszClassName;
-  c.style = wc->style;
-  c.proc = wc->lpfnWndProc;
-  c.classExtra = wc->cbClsExtra;
-  c.windowExtra = wc->cbWndExtra;
-  c.instance = wc->hInstance;
-  c.icon = wc->hIcon;
-  c.cursor = wc->hCursor;
-  c.background = wc->hbrBackground;
-  return platform::user::registerClass(std::move(c));
+  return platform::user::registerClass(classFrom(*wc));
 }
 
 ATOM RegisterClassExA(const WNDCLASSEXA* wc) {
   // The record is 48 bytes on the 32-bit system it comes from; both sizes are accepted.
   if (!wc || (wc->cbSize != sizeof(WNDCLASSEXA) && wc->cbSize != 48)) return 0;
   if (!wc->lpszClassName || IS_INTRESOURCE(wc->lpszClassName)) return 0;
-  WindowClass c;
-  c.name = wc->lpszClassName;
-  c.style = wc->style;
-  c.proc = wc->lpfnWndProc;
-  c.classExtra = wc->cbClsExtra;
-  c.windowExtra = wc->cbWndExtra;
-  c.instance = wc->hInstance;
-  c.icon = wc->hIcon;
+  WindowClass c = classFrom(*wc);
   c.smallIcon = wc->hIconSm;
-  c.cursor = wc->hCursor;
-  c.background = wc->hbrBackground;
   return platform::user::registerClass(std::move(c));
 }
 
