@@ -69,6 +69,17 @@ class HandleTable {
     }
   }
 
+  // The first live object, in slot order, for which pred(handle, value) holds; 0 if none.
+  template <class Pred>
+  std::uint32_t findIf(Pred&& pred) {
+    for (std::uint32_t i = 0; i < slots_.size(); ++i) {
+      if (!slots_[i].value) continue;
+      std::uint32_t h = (tag_ << 28) | (static_cast<std::uint32_t>(slots_[i].generation) << 20) | i;
+      if (pred(h, *slots_[i].value)) return h;
+    }
+    return 0;
+  }
+
   void clear() {
     for (std::uint32_t i = 0; i < slots_.size(); ++i) {
       if (slots_[i].value) {

@@ -1,5 +1,8 @@
 // GL contexts on SDL2.
+#include <GL/gl.h>
 #include <SDL.h>
+
+#include <cstring>
 
 #include "platform/sdl/backend.h"
 
@@ -39,7 +42,17 @@ bool glCurrentOn(NativeWindow window) {
 }
 
 void swapWindow(NativeWindow window) {
-  if (SDL_Window* w = window ? SDL_GetWindowFromID(window) : nullptr) SDL_GL_SwapWindow(w);
+  SDL_Window* w = window ? SDL_GetWindowFromID(window) : nullptr;
+  if (!w) return;
+  SDL_GL_SwapWindow(w);
+  // A display paces swaps; the offscreen driver's pbuffer swap returns at once, so a loop
+  // that never waits would queue frames in the software renderer without bound. Finishing
+  // each frame gives the same one-frame-at-a-time pace.
+  static const bool offscreen = [] {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    return driver && std::strcmp(driver, "offscreen") == 0;
+  }();
+  if (offscreen && glCurrentOn(window)) glFinish();
 }
 
 }  // namespace platform::sdl

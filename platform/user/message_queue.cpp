@@ -52,17 +52,16 @@ bool matches(const MSG& m, HWND window, UINT filterMin, UINT filterMax) {
 
 // A window needing paint, for when nothing else is queued: parents before their children.
 HWND windowToPaint(HWND filter) {
-  for (HWND h : allWindows()) {
-    Window* w = findWindow(h);
-    if (!w || !w->needsPaint || w->destroying || !isShowing(h)) continue;
-    if (filter != 0 && h != filter && !isDescendant(filter, h)) continue;
-    // Paint the topmost ancestor that also needs it first.
-    HWND pick = h;
-    for (Window* up = findWindow(w->parent); up; up = findWindow(up->parent))
-      if (up->needsPaint) pick = up->handle;
-    return pick;
-  }
-  return 0;
+  HWND h = findWindowWhere([&](const Window& w) {
+    if (!w.needsPaint || w.destroying || !isShowing(w.handle)) return false;
+    return filter == 0 || w.handle == filter || isDescendant(filter, w.handle);
+  });
+  if (h == 0) return 0;
+  // Paint the topmost ancestor that also needs it first.
+  HWND pick = h;
+  for (Window* up = findWindow(findWindow(h)->parent); up; up = findWindow(up->parent))
+    if (up->needsPaint) pick = up->handle;
+  return pick;
 }
 
 }  // namespace

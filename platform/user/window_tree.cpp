@@ -22,19 +22,13 @@ HWND addWindow(Window window) {
 
 void removeWindow(HWND window) { table().remove(window); }
 
-std::vector<HWND> allWindows() {
-  std::vector<HWND> out;
-  table().forEach([&](std::uint32_t h, Window&) { out.push_back(h); });
-  return out;
+HWND findWindowWhere(const std::function<bool(const Window&)>& pred) {
+  return table().findIf([&](std::uint32_t, Window& w) { return pred(w); });
 }
 
 HWND windowForNative(sdl::NativeWindow native) {
-  HWND found = 0;
   if (native == 0) return 0;
-  table().forEach([&](std::uint32_t h, Window& w) {
-    if (w.native == native && !found) found = h;
-  });
-  return found;
+  return findWindowWhere([&](const Window& w) { return w.native == native; });
 }
 
 Frame frameFor(DWORD style) {

@@ -15,6 +15,7 @@
 // the records. Look the handle up again after such calls.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -64,8 +65,9 @@ struct Window {
 Window* findWindow(HWND window);
 HWND addWindow(Window window);
 void removeWindow(HWND window);
-// Every live window, in creation order of their slots.
-std::vector<HWND> allWindows();
+// The first live window, in slot order, for which pred(window) holds; 0 if none. Makes
+// no allocation, so the message pump can look for work on every pass.
+HWND findWindowWhere(const std::function<bool(const Window&)>& pred);
 HWND windowForNative(sdl::NativeWindow native);
 
 // ---------------------------------------------------------------- frame metrics
