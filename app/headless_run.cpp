@@ -3,17 +3,13 @@
 #include <algorithm>
 
 #include "app/demo.h"
+#include "app/program.h"
 
 namespace demo {
 
 void openWindow() {
   FULLSCREEN = false;
-  OGLWINDOWSETTING(ARROW, "", GENERIC, "");
-  CREATEOGLWINDOW("Creazione di alberi mediante emulazione statica di frattale e frattale 3D variabile",
-                  800, 600, 32, FULLSCREEN);
-  OPENGL_INIT(100.0, 0.0, 0.0, 0.0, 0.0);
-  SETGLREFRACTIVE();
-  SETGLLIGHT(GL_LIGHT0, 0.0f, 0.0f, 0.0f, 0.1f);
+  openGlWindow();
 }
 
 void startWindowed() {
@@ -21,13 +17,7 @@ void startWindowed() {
   OPENGL_CREATELIST();
 }
 
-void runLoopPass(void (*beforeSwap)()) {
-  glClear(GL_COLOR_BUFFER_BIT);
-  SETGLMSG();
-  OPENGL_DRAW();
-  if (beforeSwap) beforeSwap();
-  SwapBuffers(DCWINDOW);
-}
+void runLoopPass(void (*beforeSwap)()) { loopPass(beforeSwap); }
 
 FrameSize clientSize() {
   RECT r{};
